@@ -1,0 +1,44 @@
+#include "edit/document.h"
+
+#include "rom/rom_file.h"
+#include "rom/title_export.h"
+#include "rom/title_import.h"
+
+namespace pelmora {
+
+OpenResult openDocument(Document& document, const std::filesystem::path& path) {
+  OpenResult result;
+  Document opened;
+  result.loadCode = loadRomFile(opened.rom, path);
+  if (result.loadCode != kRomFileOk) {
+    result.status = OpenStatus::kLoadFailed;
+    return result;
+  }
+  // The palette target names the square last opened; an Open does not reset it.
+  opened.state.palTarget = document.state.palTarget;
+  opened.state.palTargetIndex = document.state.palTargetIndex;
+  opened.state.ppuRegisters = document.state.ppuRegisters;
+  const Status imported = importTitleScreen(opened.rom, opened.state);
+  if (!imported) {
+    result.status = OpenStatus::kImportFailed;
+    result.reason = imported.error().what;
+    return result;
+  }
+  opened.path = path;
+  opened.loaded = true;
+  document = std::move(opened);
+  result.status = OpenStatus::kOpened;
+  return result;
+}
+
+SaveResult saveDocumentAs(Document& document, const std::filesystem::path& path) {
+  if (!document.loaded || path.empty()) return {SaveStatus::kNoFile, {}};
+  const Status exported = exportTitleScreen(document.state, document.rom);
+  if (!exported) return {SaveStatus::kExportFailed, exported.error().what};
+  if (saveRomFile(document.rom, path) != kRomFileOk) return {SaveStatus::kWriteFailed, {}};
+  return {SaveStatus::kSaved, {}};
+}
+
+SaveResult saveDocument(Document& document) { return saveDocumentAs(document, document.path); }
+
+}  // namespace pelmora

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "rom/codec_result.h"
+#include "rom/rom_image.h"
+#include "state/editor_state.h"
+
+namespace pelmora {
+
+// One open title screen: the ROM image it came from, the editor state, and the file both
+// belong to. Everything the user can lose lives here, so a failed command either replaces the
+// whole document or leaves it untouched.
+struct Document {
+  RomImage rom;
+  EditorState state;
+  std::filesystem::path path;  // empty until a file has been opened
+  bool loaded = false;
+};
+
+enum class OpenStatus {
+  kOpened,        // loaded and imported
+  kLoadFailed,    // loadRomFile returned `loadCode` (1 or 2)
+  kImportFailed,  // the file is an iNES image, but its title screen is out of range
+};
+
+struct OpenResult {
+  OpenStatus status = OpenStatus::kLoadFailed;
+  std::int16_t loadCode = 1;
+  std::string reason;  // for kImportFailed: what was out of range
+};
+
+// Loads `path` into a fresh image and imports it into a fresh state that keeps `document`'s
+// palette target. `document` is replaced only when both succeed; otherwise it is untouched.
+// On success the selection bytes are 0.
+OpenResult openDocument(Document& document, const std::filesystem::path& path);
+
+enum class SaveStatus {
+  kSaved,
+  kNoFile,        // nothing was ever loaded
+  kExportFailed,  // the image cannot take the layout; nothing was changed or written
+  kWriteFailed,   // saveRomFile returned 1; the file on disk is unchanged
+};
+
+struct SaveResult {
+  SaveStatus status = SaveStatus::kNoFile;
+  std::string reason;
+};
+
+// Exports the title screen into the document's image and writes it to the document's file.
+SaveResult saveDocument(Document& document);
+
+// The same, to another file (the command line's re-save).
+SaveResult saveDocumentAs(Document& document, const std::filesystem::path& path);
+
+}  // namespace pelmora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "rom/rom_image.h"
+
+namespace pelmora {
+
+// Result codes of loadRomFile and saveRomFile.
+enum RomFileResult : std::int16_t {
+  kRomFileOk = 0,
+  kRomFileIoError = 1,       // cannot open, read or write; or a file shorter than 17 bytes
+  kRomFileNotInes = 2,       // read, but bytes 0-2 are not "NES"
+};
+
+// Replaces `rom` with the file at `path`. On kRomFileNotInes `rom` holds the rejected file;
+// on kRomFileIoError for a file too short its header is cleared and its body emptied; if the
+// file cannot be opened at all `rom` is unchanged.
+std::int16_t loadRomFile(RomImage& rom, const std::filesystem::path& path);
+
+// Same as loadRomFile, from bytes already in memory (the file's whole content).
+std::int16_t loadRomBytes(RomImage& rom, const std::uint8_t* data, std::size_t size);
+
+// Writes header and body to `path` (created if missing). An existing longer file keeps its
+// bytes beyond the image. The image goes to a temporary file in the same folder which then
+// replaces the target (a symbolic link's target, keeping its permissions), so the target is
+// either the old file or the whole new one. Returns kRomFileOk or kRomFileIoError.
+std::int16_t saveRomFile(const RomImage& rom, const std::filesystem::path& path);
+
+}  // namespace pelmora

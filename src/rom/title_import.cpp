@@ -1,0 +1,118 @@
+#include "rom/title_import.h"
+
+#include <algorithm>
+#include <string>
+
+#include "rom/chr_tiles.h"
+#include "rom/ppu_update_list.h"
+#include "rom/rom_word.h"
+#include "rom/title_layout.h"
+
+namespace pelmora {
+namespace {
+
+constexpr std::uint16_t kNameTableBase = 0x2000;
+constexpr std::uint16_t kNameTableStride = 0x400;
+constexpr std::uint16_t kNameTableTiles = 960;  // 30 rows of 32; the attribute table follows
+constexpr std::uint16_t kBackgroundPalette = 0x3F00;
+
+// Copies `count` bytes from body `offset` into `out`, or reports what was out of range.
+Status readBytes(const std::vector<std::uint8_t>& body, std::int64_t offset, std::size_t count,
+                 std::uint8_t* out, const char* what) {
+  if (offset < 0 || offset + static_cast<std::int64_t>(count) > static_cast<std::int64_t>(body.size())) {
+    return outOfRange(std::string(what) + " at body offset " + std::to_string(offset) + " (" +
+                      std::to_string(count) + " bytes) lies outside the image (" +
+                      std::to_string(body.size()) + " bytes)");
+  }
+  std::copy_n(body.begin() + offset, count, out);
+  return success();
+}
+
+Status playSlot(const std::vector<std::uint8_t>& body, int slot, PpuImage& ppu) {
+  const Expected<std::int32_t> start = titleListOffset(body, slot);
+  if (!start) return start.error();
+  std::int64_t offset = *start;
+  const Status played = playUpdateList(body, offset, ppu);
+  if (!played) return outOfRange("title list " + std::to_string(slot) + ": " + played.error().what);
+  return success();
+}
+
+}  // namespace
+
+Expected<std::int32_t> titleListOffset(const std::vector<std::uint8_t>& body, int slot) {
+  const Expected<std::int32_t> offset =
+      readRomWord(body, title::slotPosition(slot), true, title::kListWindow, title::kListBank);
+  if (!offset) return outOfRange("title pointer " + std::to_string(slot) + ": " + offset.error().what);
+  return offset;
+}
+
+Status importNameTables(const std::vector<std::uint8_t>& body, PpuImage& ppu,
+                        std::array<std::uint8_t, kRowBytes>& savedRow) {
+  ppu.fill(0);
+  for (std::uint16_t table = 0; table < 4; ++table) {
+    std::fill_n(ppu.begin() + kNameTableBase + table * kNameTableStride, kNameTableTiles,
+                title::kBlankTile);
+  }
+  if (Status played = playSlot(body, title::kFirstListSlot, ppu); !played) return played;
+  std::copy_n(ppu.begin() + title::kRow23, kRowBytes, savedRow.begin());
+  for (int slot = title::kFirstScreenSlot; slot <= title::kLastScreenSlot; ++slot) {
+    if (Status played = playSlot(body, slot, ppu); !played) return played;
+  }
+  return success();
+}
+
+Status importPalettes(const std::vector<std::uint8_t>& body, Palette& romPal,
+                      std::array<std::uint8_t, kBackgroundSets * kBackgroundSetEntries>& bkgSets,
+                      std::array<std::uint8_t, kCoinEntries>& coinPal, bool& coinFlag) {
+  const Expected<std::int32_t> block = titleListOffset(body, title::kPaletteSlot);
+  if (!block) return block.error();
+  if (Status read = readBytes(body, std::int64_t{*block} + title::kPaletteRecordHeader,
+                              romPal.size(), romPal.data(), "the palette block");
+      !read) {
+    return read;
+  }
+  for (std::size_t set = 0; set < title::kAlternativeSets.size(); ++set) {
+    if (Status read = readBytes(body, title::kAlternativeSets[set], kBackgroundSetEntries,
+                                bkgSets.data() + kBackgroundSetEntries * (set + 1),
+                                "an alternative background set");
+        !read) {
+      return read;
+    }
+  }
+  if (Status read = readBytes(body, title::kCoinPalette, coinPal.size(), coinPal.data(),
+                              "the coin palette");
+      !read) {
+    return read;
+  }
+  std::uint8_t coinSwitch = 0;
+  if (Status read = readBytes(body, title::kCoinCallFirst, 1, &coinSwitch, "the coin switch"); !read) {
+    return read;
+  }
+  coinFlag = coinSwitch == title::kOpcodeJsr;
+  return success();
+}
+
+Status importTitleScreen(const RomImage& rom, EditorState& state) {
+  // Everything is read into a copy first, so a failure leaves the caller's state untouched.
+  EditorState imported = state;
+  if (Status tiles = loadChrBank(rom, imported.tileSheet, title::kTitleChrBank,
+                                 title::kTitleChrSizeCode);
+      !tiles) {
+    return outOfRange("the title tiles (CHR bank 30): " + tiles.error().what);
+  }
+  if (Status screens = importNameTables(rom.body, imported.ppuImage, imported.stream35Row); !screens) {
+    return screens;
+  }
+  if (Status palettes = importPalettes(rom.body, imported.romPalette, imported.bkgPalettes,
+                                       imported.coinPalette, imported.coinEnabled);
+      !palettes) {
+    return palettes;
+  }
+  std::copy_n(imported.ppuImage.begin() + kBackgroundPalette, kBackgroundSetEntries,
+              imported.bkgPalettes.begin());
+  imported.viewPalette = imported.romPalette;
+  state = std::move(imported);
+  return success();
+}
+
+}  // namespace pelmora
