@@ -1,19 +1,33 @@
 #include "rom/chr_tiles.h"
 
+#include <array>
+#include <bit>
+#include <cstring>
 #include <string>
 
 namespace pelmora {
 namespace {
 
-// One 16-byte tile: plane 0 rows 0-7 then plane 1 rows 0-7; bit 7 is the leftmost pixel.
+// For each plane byte, its eight bits spread into eight pixel bytes, leftmost pixel (bit 7)
+// first in memory. A row is then spread[low] | spread[high] << 1: colour = high * 2 + low.
+constexpr std::array<std::uint64_t, 256> kSpreadBits = [] {
+  std::array<std::uint64_t, 256> table{};
+  for (int value = 0; value < 256; ++value) {
+    std::uint8_t pixels[8] = {};
+    for (int x = 0; x < 8; ++x) pixels[x] = static_cast<std::uint8_t>((value >> (7 - x)) & 1);
+    std::uint64_t packed = 0;
+    for (int x = 7; x >= 0; --x) packed = (packed << 8) | pixels[x];  // pixel x at byte x
+    table[value] = packed;
+  }
+  return table;
+}();
+
+// One 16-byte tile: plane 0 rows 0-7 then plane 1 rows 0-7.
 void decodeTile(const std::uint8_t* tile, std::uint8_t* pixels) {
   for (int y = 0; y < 8; ++y) {
-    const std::uint8_t low = tile[y];
-    const std::uint8_t high = tile[y + 8];
-    for (int x = 0; x < 8; ++x) {
-      const int bit = 7 - x;
-      pixels[y * 8 + x] = static_cast<std::uint8_t>(((high >> bit) & 1) * 2 + ((low >> bit) & 1));
-    }
+    std::uint64_t row = kSpreadBits[tile[y]] | (kSpreadBits[tile[y + 8]] << 1);
+    if constexpr (std::endian::native == std::endian::big) row = __builtin_bswap64(row);
+    std::memcpy(pixels + y * 8, &row, sizeof row);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "rom/ppu_update_list.h"
 
+#include <cstring>
 #include <string>
 
 #include "rom/rom_word.h"
@@ -35,10 +36,19 @@ Status playUpdateList(const std::vector<std::uint8_t>& body, std::int64_t& offse
     const std::int64_t last = record + (repeat ? 3 : 2 + writes);
     if (last >= size) return recordOutOfRange(record, last, body.size());
 
-    for (int write = 0; write < writes; ++write) {
-      const std::int64_t data = record + (repeat ? 3 : 3 + write);
-      ppu[address] = body[static_cast<std::size_t>(data)];
-      address = static_cast<std::uint16_t>((address + step) & kPpuAddressMask);
+    const std::uint8_t* data = body.data() + record + 3;
+    if (step == 1 && address + writes <= static_cast<int>(kPpuImageSize)) {
+      // A run along one row that does not wrap: one block write.
+      if (repeat) {
+        std::memset(ppu.data() + address, *data, static_cast<std::size_t>(writes));
+      } else {
+        std::memcpy(ppu.data() + address, data, static_cast<std::size_t>(writes));
+      }
+    } else {
+      for (int write = 0; write < writes; ++write) {
+        ppu[address] = data[repeat ? 0 : write];
+        address = static_cast<std::uint16_t>((address + step) & kPpuAddressMask);
+      }
     }
     record = last + 1;
   }

@@ -1,6 +1,7 @@
 #include "rom/title_import.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "rom/chr_tiles.h"
@@ -93,25 +94,33 @@ Status importPalettes(const std::vector<std::uint8_t>& body, Palette& romPal,
 }
 
 Status importTitleScreen(const RomImage& rom, EditorState& state) {
-  // Everything is read into a copy first, so a failure leaves the caller's state untouched.
-  EditorState imported = state;
-  if (Status tiles = loadChrBank(rom, imported.tileSheet, title::kTitleChrBank,
-                                 title::kTitleChrSizeCode);
-      !tiles) {
+  // Everything is read into scratch copies first, so a failure leaves the caller's state
+  // untouched.
+  TileSheet sheet;
+  if (Status tiles = loadChrBank(rom, sheet, title::kTitleChrBank, title::kTitleChrSizeCode); !tiles) {
     return outOfRange("the title tiles (CHR bank 30): " + tiles.error().what);
   }
-  if (Status screens = importNameTables(rom.body, imported.ppuImage, imported.stream35Row); !screens) {
-    return screens;
-  }
-  if (Status palettes = importPalettes(rom.body, imported.romPalette, imported.bkgPalettes,
-                                       imported.coinPalette, imported.coinEnabled);
+  std::unique_ptr<PpuImage> ppu(new PpuImage);  // importNameTables clears it
+  std::array<std::uint8_t, kRowBytes> savedRow{};
+  if (Status screens = importNameTables(rom.body, *ppu, savedRow); !screens) return screens;
+  Palette romPalette{};
+  std::array<std::uint8_t, kBackgroundSets * kBackgroundSetEntries> bkgPalettes{};
+  std::array<std::uint8_t, kCoinEntries> coinPalette{};
+  bool coinEnabled = false;
+  if (Status palettes = importPalettes(rom.body, romPalette, bkgPalettes, coinPalette, coinEnabled);
       !palettes) {
     return palettes;
   }
-  std::copy_n(imported.ppuImage.begin() + kBackgroundPalette, kBackgroundSetEntries,
-              imported.bkgPalettes.begin());
-  imported.viewPalette = imported.romPalette;
-  state = std::move(imported);
+  std::copy_n(ppu->begin() + kBackgroundPalette, kBackgroundSetEntries, bkgPalettes.begin());
+
+  state.tileSheet = std::move(sheet);
+  state.ppuImage = *ppu;
+  state.stream35Row = savedRow;
+  state.romPalette = romPalette;
+  state.bkgPalettes = bkgPalettes;
+  state.coinPalette = coinPalette;
+  state.coinEnabled = coinEnabled;
+  state.viewPalette = romPalette;
   return success();
 }
 
