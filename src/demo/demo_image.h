@@ -22,7 +22,7 @@ constexpr std::int32_t kListAreaFirst = 0x32630;
 constexpr std::int32_t kListAreaFirstEnd = 0x3276D;  // one past; the export's area A starts here
 constexpr std::int32_t kListAreaSecond = 0x32B02;
 constexpr std::int32_t kListAreaSecondEnd = 0x33520;  // one past; the export's area B starts here
-constexpr std::size_t kDemoBodySize = 0x60000;         // 256 KiB PRG + 128 KiB CHR
+constexpr std::size_t kDemoBodySize = 0x60000;        // 256 KiB PRG + 128 KiB CHR
 }  // namespace demo
 
 // A complete synthetic image in the game's layout with original art of the project's own:

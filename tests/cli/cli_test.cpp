@@ -1,0 +1,309 @@
+// pelmora-cli as a user runs it: exit codes for every failure class, and files and output that
+// match what the core produces for the same image.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+#include <algorithm>
+#include <filesystem>
+
+#include "cli_runner.h"
+#include "demo/demo_image.h"
+#include "edit/document.h"
+#include "gfx/master_palette.h"
+#include "gfx/screen_views.h"
+#include "palette/palette_edit.h"
+#include "rom/title_export.h"
+#include "rom/title_import.h"
+#include "rom/title_layout.h"
+#include "support/demo_variants.h"
+
+namespace pelmora {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CliRun;
+using test::fileBytes;
+using test::readFileBytes;
+using test::writeFileBytes;
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder = fs::temp_directory_path() /
+             ("pelmora-cli-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  CliRun run(const std::vector<std::string>& arguments) const {
+    return test::runCli(arguments, folder);
+  }
+
+  std::string writeImage(const std::string& name, const RomImage& rom) const {
+    writeFileBytes(folder / name, fileBytes(rom));
+    return (folder / name).string();
+  }
+  std::string demoPath() const { return writeImage("demo.nes", buildDemoImage()); }
+  std::string path(const std::string& name) const { return (folder / name).string(); }
+
+  fs::path folder;
+};
+
+// The demo image with CHR placed at body 0 and the body cut just past list 35: the import finds
+// everything, but the export's fixed layout (up to body 0x33697) no longer fits.
+RomImage demoTooShortForTheExport() {
+  DemoLayout layout;
+  RomImage rom = buildDemoImage(&layout);
+  rom.header[4] = 0;
+  std::int32_t end = 0;
+  for (std::size_t slot = 0; slot < layout.listOffset.size(); ++slot) {
+    end = std::max(end, layout.listOffset[slot] + layout.listLength[slot]);
+  }
+  rom.body.resize(static_cast<std::size_t>(end));
+  return rom;
+}
+
+// The demo image as Save writes it after an Open: what the core export produces.
+std::vector<std::uint8_t> exportedDemoBytes() {
+  RomImage rom = buildDemoImage();
+  EditorState state;
+  EXPECT_TRUE(importTitleScreen(rom, state));
+  EXPECT_TRUE(exportTitleScreen(state, rom));
+  return fileBytes(rom);
+}
+
+TEST_F(CliTest, UsageErrorsExitWith2AndShowTheUsage) {
+  const std::string demo = demoPath();
+  const std::vector<std::vector<std::string>> wrong = {
+      {},
+      {"frobnicate", demo},
+      {"info"},
+      {"info", demo, "extra"},
+      {"resave", demo},
+      {"resave", demo, "-o"},
+      {"resave", demo, "-o", path("a.nes"), "-o", path("b.nes")},
+      {"make-demo"},
+      {"render", demo, "-o", path("x.png")},
+      {"render", demo, "--view", "sideways", "-o", path("x.png")},
+      {"render", demo, "--view", "tiles", "--palette-set", "6", "-o", path("x.png")},
+      {"render", demo, "--view", "tiles", "--palette-set", "one", "-o", path("x.png")},
+      {"info", demo, "--view", "tiles"},
+  };
+  for (const auto& arguments : wrong) {
+    const CliRun result = run(arguments);
+    EXPECT_EQ(result.exitCode, 2) << ::testing::PrintToString(arguments);
+    EXPECT_NE(result.err.find("Usage"), std::string::npos) << ::testing::PrintToString(arguments);
+    EXPECT_TRUE(result.out.empty());
+  }
+  EXPECT_FALSE(fs::exists(folder / "a.nes"));
+  EXPECT_FALSE(fs::exists(folder / "x.png"));
+}
+
+TEST_F(CliTest, FilesThatDoNotLoadExitWith1) {
+  writeFileBytes(folder / "notes.txt", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd',
+                                        ' ', 't', 'e', 'x', 't', ' ', 'f', 'i', 'l', 'e', '\n'});
+  for (const std::string& rom : {path("missing.nes"), path("notes.txt")}) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"info", rom},
+             {"resave", rom, "-o", path("out.nes")},
+             {"render", rom, "--view", "screen0", "-o", path("out.png")}}) {
+      const CliRun result = run(arguments);
+      EXPECT_EQ(result.exitCode, 1) << ::testing::PrintToString(arguments);
+      EXPECT_NE(result.err.find("Error loading file!"), std::string::npos);
+      EXPECT_TRUE(result.out.empty());
+    }
+  }
+  EXPECT_FALSE(fs::exists(folder / "out.nes"));
+  EXPECT_FALSE(fs::exists(folder / "out.png"));
+}
+
+TEST_F(CliTest, TitleScreenOutOfRangeExitsWith3AndWritesNothing) {
+  // Cut inside CHR bank 30: the image loads, its title screen cannot be read.
+  const std::string cut = writeImage("cut.nes", test::demoCutShort(0x5E800));
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {"info", cut},
+           {"resave", cut, "-o", path("out.nes")},
+           {"render", cut, "--view", "tiles", "-o", path("out.png")}}) {
+    const CliRun result = run(arguments);
+    EXPECT_EQ(result.exitCode, 3) << ::testing::PrintToString(arguments);
+    EXPECT_FALSE(result.err.empty());
+    EXPECT_TRUE(result.out.empty());
+  }
+
+  // Readable, but too short for the export's layout.
+  const std::string tooShort = writeImage("short.nes", demoTooShortForTheExport());
+  EXPECT_EQ(run({"info", tooShort}).exitCode, 0);
+  const CliRun resave = run({"resave", tooShort, "-o", path("out.nes")});
+  EXPECT_EQ(resave.exitCode, 3);
+  EXPECT_NE(resave.err.find("written"), std::string::npos) << resave.err;
+  EXPECT_FALSE(fs::exists(folder / "out.nes"));
+  EXPECT_FALSE(fs::exists(folder / "out.png"));
+}
+
+TEST_F(CliTest, UnwritableOutputExitsWith4AndLeavesItAlone) {
+  const std::string demo = demoPath();
+  const std::string inMissingFolder = path("no-such-folder/out.nes");
+  fs::create_directory(folder / "taken");  // a folder where the file should go
+  for (const std::string& out : {inMissingFolder, path("taken")}) {
+    EXPECT_EQ(run({"resave", demo, "-o", out}).exitCode, 4) << out;
+    EXPECT_EQ(run({"make-demo", out}).exitCode, 4) << out;
+    EXPECT_EQ(run({"render", demo, "--view", "screen1", "-o", out}).exitCode, 4) << out;
+  }
+  EXPECT_FALSE(fs::exists(folder / "no-such-folder"));
+  EXPECT_TRUE(fs::is_directory(folder / "taken"));
+  EXPECT_TRUE(fs::is_empty(folder / "taken"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 4)
+      << "demo.nes, taken and the two captured outputs, no temporary files";
+}
+
+TEST_F(CliTest, MakeDemoWritesTheBuildersImage) {
+  const CliRun result = run({"make-demo", path("made.nes")});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(readFileBytes(folder / "made.nes"), fileBytes(buildDemoImage()));
+}
+
+std::vector<int> intArray(const QJsonValue& value) {
+  std::vector<int> numbers;
+  for (const QJsonValue& item : value.toArray()) numbers.push_back(item.toInt(-1));
+  return numbers;
+}
+
+template <class Bytes>
+std::vector<int> ints(const Bytes& bytes) {
+  return {bytes.begin(), bytes.end()};
+}
+
+TEST_F(CliTest, InfoReportsWhatTheImportRead) {
+  DemoLayout layout;
+  const RomImage demo = buildDemoImage(&layout);
+  EditorState expected;
+  ASSERT_TRUE(importTitleScreen(demo, expected));
+
+  const CliRun result = run({"info", writeImage("demo.nes", demo)});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  QJsonParseError parseError{};
+  const QJsonDocument json =
+      QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &parseError);
+  ASSERT_EQ(parseError.error, QJsonParseError::NoError) << result.out;
+  const QJsonObject info = json.object();
+
+  EXPECT_EQ(info.value("prgBanks").toInt(), 16);
+  EXPECT_EQ(info.value("chrOffset").toInt(), 0x40000);
+  EXPECT_EQ(intArray(info.value("romPalette")), ints(expected.romPalette));
+  EXPECT_EQ(intArray(info.value("bkgPalettes")), ints(expected.bkgPalettes));
+  EXPECT_EQ(intArray(info.value("coinPalette")), ints(expected.coinPalette));
+  EXPECT_EQ(info.value("coinEnabled"), QJsonValue(true));
+  EXPECT_EQ(intArray(info.value("stream35Row")), ints(expected.stream35Row));
+
+  const QJsonObject pointers = info.value("titlePointers").toObject();
+  EXPECT_EQ(pointers.size(), 29);
+  for (int slot : {1, 8, 20, 34, 35}) {
+    EXPECT_EQ(pointers.value(QString::number(slot)).toInt(),
+              layout.listOffset[static_cast<std::size_t>(slot)])
+        << "slot " << slot;
+  }
+  EXPECT_EQ(pointers.value("35").toInt(), title::kExportedList35);
+  EXPECT_FALSE(pointers.contains("0"));
+  EXPECT_FALSE(pointers.contains("7"));
+}
+
+TEST_F(CliTest, ResaveWritesWhatTheExportProducesAndReopensTheSame) {
+  const std::string demo = demoPath();
+  const CliRun result = run({"resave", demo, "-o", path("saved.nes")});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+
+  EXPECT_EQ(readFileBytes(folder / "saved.nes"), exportedDemoBytes());
+
+  Document original;
+  Document saved;
+  ASSERT_EQ(openDocument(original, demo).status, OpenStatus::kOpened);
+  ASSERT_EQ(openDocument(saved, path("saved.nes")).status, OpenStatus::kOpened);
+  EXPECT_EQ(saved.state, original.state);
+
+  // A second resave of the saved file changes nothing.
+  ASSERT_EQ(run({"resave", path("saved.nes"), "-o", path("again.nes")}).exitCode, 0);
+  EXPECT_EQ(readFileBytes(folder / "again.nes"), readFileBytes(folder / "saved.nes"));
+}
+
+TEST_F(CliTest, ResaveOntoALongerFileKeepsItsTail) {
+  const std::string demo = demoPath();
+  std::vector<std::uint8_t> longer(0x60010 + 300, 0x5A);
+  writeFileBytes(folder / "longer.nes", longer);
+
+  ASSERT_EQ(run({"resave", demo, "-o", path("longer.nes")}).exitCode, 0);
+  const std::vector<std::uint8_t> written = readFileBytes(folder / "longer.nes");
+  ASSERT_EQ(written.size(), longer.size());
+  EXPECT_TRUE(std::all_of(written.begin() + 0x60010, written.end(),
+                          [](std::uint8_t b) { return b == 0x5A; }));
+  EXPECT_EQ(std::vector<std::uint8_t>(written.begin(), written.begin() + 0x60010),
+            exportedDemoBytes());
+}
+
+struct RenderCase {
+  const char* view;
+  Surface ScreenViews::*surface;
+  int width;
+  int height;
+};
+
+TEST_F(CliTest, RenderWritesThePixelsOfTheCoreSurface) {
+  const std::string demo = demoPath();
+  const std::vector<RenderCase> cases = {
+      {"tiles", &ScreenViews::PAT0, 256, 256}, {"screen0", &ScreenViews::NAT0, 256, 240},
+      {"attr0", &ScreenViews::ATT0, 256, 240}, {"screen1", &ScreenViews::NAT1, 256, 240},
+      {"attr1", &ScreenViews::ATT1, 256, 240},
+  };
+  ColourTables colours;
+  buildMasterPalette(PpuRegisters{}, colours);
+
+  for (int presses : {0, 3}) {
+    Document document;
+    ASSERT_EQ(openDocument(document, demo).status, OpenStatus::kOpened);
+    for (int press = 0; press < presses; ++press) cyclePaletteSet(document.state);
+    ScreenViews views;
+    redrawViews(views, document.state, colours);
+
+    for (const RenderCase& view : cases) {
+      const std::string out = path(std::string(view.view) + ".png");
+      std::vector<std::string> arguments = {"render", demo, "--view", view.view, "-o", out};
+      if (presses != 0)
+        arguments.insert(arguments.end(), {"--palette-set", std::to_string(presses)});
+      const CliRun result = run(arguments);
+      ASSERT_EQ(result.exitCode, 0) << view.view << ": " << result.err;
+
+      // IHDR: bit depth 8 (byte 24), colour type 2, RGB without alpha (byte 25).
+      const std::vector<std::uint8_t> png = readFileBytes(out);
+      ASSERT_GT(png.size(), 26u);
+      EXPECT_EQ(png[24], 8) << view.view;
+      EXPECT_EQ(png[25], 2) << view.view;
+      QImage image;
+      ASSERT_TRUE(image.load(QString::fromStdString(out), "PNG")) << view.view;
+      ASSERT_EQ(image.width(), view.width);
+      ASSERT_EQ(image.height(), view.height);
+      const Surface& surface = views.*(view.surface);
+      int mismatches = 0;
+      for (int y = 0; y < view.height; ++y) {
+        for (int x = 0; x < view.width; ++x) {
+          const QRgb shown = image.pixel(x, y);
+          const std::uint32_t core = surface.pixel(x, y);
+          const bool same = qRed(shown) == static_cast<int>(core & 0xFF) &&
+                            qGreen(shown) == static_cast<int>(core >> 8 & 0xFF) &&
+                            qBlue(shown) == static_cast<int>(core >> 16 & 0xFF);
+          mismatches += same ? 0 : 1;
+        }
+      }
+      EXPECT_EQ(mismatches, 0) << view.view << " after " << presses << " presses";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pelmora
