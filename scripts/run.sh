@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target pelmora pelmora-cli demo_image
+cmake --build --preset default --target pelmora pelmora-cli
 exec build/bin/pelmora "$@"

@@ -1,6 +1,7 @@
 // pelmora-cli: the editor's Open, Save and views on the command line, on the same core.
 
 #include <array>
+#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -87,6 +88,8 @@ int usageError(std::string_view problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Running into the file-size limit makes the write fail (exit code 4) instead of killing us.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> words;
   for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
   if (words.empty()) return usageError("no command given");

@@ -1,0 +1,104 @@
+// The editor's Open command on the demo image, from the chosen path to the finished redraw
+// (load, import, the five views, the tile preview and the 119 palette squares), measured next
+// to the core's part of it: loading and importing the same file without a window.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/frm_main.h"
+#include "app/user_dialogs.h"
+#include "demo/demo_image.h"
+#include "edit/document.h"
+#include "rom/rom_file.h"
+
+namespace {
+
+// Answers every Open dialog with the same file and shows no message.
+class FixedAnswerDialogs final : public pelmora::app::UserDialogs {
+ public:
+  explicit FixedAnswerDialogs(QString path) : path_(std::move(path)) {}
+  std::optional<QString> chooseRomFile(QWidget*, const QString&, const QString&) override {
+    return path_;
+  }
+  void showMessage(QWidget*, const QString&, const QString& text) override { lastMessage = text; }
+
+  QString lastMessage;
+
+ private:
+  QString path_;
+};
+
+struct DemoFile {
+  QTemporaryDir folder;
+  QString path = folder.filePath(QStringLiteral("demo.nes"));
+
+  DemoFile() {
+    if (pelmora::saveRomFile(pelmora::buildDemoImage(), path.toStdString()) !=
+        pelmora::kRomFileOk) {
+      std::abort();
+    }
+  }
+};
+
+// Baseline: the core's load and import of the file.
+void BM_OpenDocumentCore(benchmark::State& state) {
+  DemoFile demo;
+  pelmora::Document document;
+  const std::filesystem::path path = demo.path.toStdString();
+  for (auto _ : state) {
+    const pelmora::OpenResult result = pelmora::openDocument(document, path);
+    if (result.status != pelmora::OpenStatus::kOpened) state.SkipWithError("open failed");
+    benchmark::DoNotOptimize(document.state.ppuImage.data());
+  }
+}
+BENCHMARK(BM_OpenDocumentCore)->Unit(benchmark::kMicrosecond);
+
+// The whole command as the Open button runs it, message box answered at once.
+void BM_OpenCommand(benchmark::State& state) {
+  DemoFile demo;
+  FixedAnswerDialogs dialogs(demo.path);
+  pelmora::app::frmMain window(dialogs);
+  window.show();
+  for (auto _ : state) {
+    window.cmdOpenFile_Click();
+    if (dialogs.lastMessage != QStringLiteral("File loaded!")) state.SkipWithError("open failed");
+  }
+  QApplication::processEvents();
+}
+BENCHMARK(BM_OpenCommand)->Unit(benchmark::kMicrosecond);
+
+// The full redraw alone, which the palette selector and the set button also run.
+void BM_RedrawAll(benchmark::State& state) {
+  DemoFile demo;
+  FixedAnswerDialogs dialogs(demo.path);
+  pelmora::app::frmMain window(dialogs);
+  window.show();
+  window.cmdOpenFile_Click();
+  for (auto _ : state) window.redrawAll();
+  QApplication::processEvents();
+}
+BENCHMARK(BM_RedrawAll)->Unit(benchmark::kMicrosecond);
+
+bool hasDisplay() {
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && value[0] != '\0') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The measurement needs no screen: without one it runs on the off-screen platform.
+  if (!hasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+#include "gfx/surface.h"
+
+namespace pelmora::app {
+
+// A colour value 0x00BBGGRR as a Qt colour.
+QColor toQColor(ColourValue colour);
+
+// Text colours of the squares: the system colour of window backgrounds (light) and of window
+// text (dark).
+QColor lightTextColour();
+QColor darkTextColour();
+
+// One small coloured square with a caption: the palette squares of the main window and the
+// colour grid of the palette selector. Reports left-button clicks and double clicks.
+class ColourSquare : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit ColourSquare(QWidget* parent);
+
+  // Shows `caption` on `background`, in light text when `lightText`, else dark text.
+  void showColour(const QString& caption, const QColor& background, bool lightText);
+
+  QColor background() const;
+  QColor textColour() const;
+
+ signals:
+  void clicked();
+  void doubleClicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
+};
+
+}  // namespace pelmora::app

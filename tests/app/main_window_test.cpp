@@ -1,0 +1,269 @@
+// The main window's start-up, its file commands and messages, and what it shows after an Open.
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/picture_surface.h"
+#include "app_harness.h"
+#include "edit/tile_placement.h"
+#include "gfx/screen_views.h"
+#include "palette/window/colour_square.h"
+#include "support/demo_variants.h"
+
+using namespace pelmora;
+using namespace pelmora::test;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startsEmptyWithEditingDisabled();
+  void startUpViewsShowColourZero();
+  void openShowsTheTitleScreen();
+  void openResetsTheSelection();
+  void viewsAfterOpenAreWhatTheCoreDraws();
+  void widgetShowsTheSurfacePixels();
+  void cancelledOpenKeepsDocumentAndFile();
+  void failedOpenKeepsTheLoadedScreen_data();
+  void failedOpenKeepsTheLoadedScreen();
+  void saveWritesTheLoadedFile();
+  void saveOntoReadOnlyFileFails();
+  void saveWithFailingExportWritesNothing();
+  void saveBeforeAnyOpen();
+  void exitClosesTheWindow();
+};
+
+void MainWindowTest::startsEmptyWithEditingDisabled() {
+  WindowHarness h;
+  app::frmMain& w = h.window;
+  QCOMPARE(w.windowTitle(), QStringLiteral("Pelmora 0.80.0"));
+  QCOMPARE(w.size(), QSize(823, 554));
+  QCOMPARE(w.openDialogFolder(), QCoreApplication::applicationDirPath());
+  QVERIFY(w.cmdOpenFile->isEnabled());
+  QVERIFY(w.cmdExitApp->isEnabled());
+  QVERIFY(!w.cmdSaveFile->isEnabled());
+  for (QWidget* control :
+       {static_cast<QWidget*>(w.cmdChangePal), static_cast<QWidget*>(w.NAT0),
+        static_cast<QWidget*>(w.NAT1), static_cast<QWidget*>(w.ATT0), static_cast<QWidget*>(w.ATT1),
+        static_cast<QWidget*>(w.PAT0), static_cast<QWidget*>(w.fraAttSel),
+        static_cast<QWidget*>(w.fraPalEdit)}) {
+    QVERIFY(!control->isEnabled());
+  }
+  // A disabled frame makes its squares unusable: a double click opens nothing.
+  QTest::mouseDClick(w.lbl_bkgpal0[0], Qt::LeftButton);
+  QVERIFY(w.palSelect() == nullptr);
+
+  QCOMPARE(w.lblTileID->text(), QStringLiteral("00"));
+  QVERIFY(w.optAttSel[0]->isChecked());
+  QVERIFY(!w.chkEnableCoin->isChecked());
+  for (auto* square : w.lbl_bkgpal0) QCOMPARE(square->text(), QStringLiteral("0"));
+  for (auto* square : w.lbl_bkgpalAlt) QCOMPARE(square->text(), QStringLiteral("0"));
+  for (auto* square : w.lbl_coinpal) QCOMPARE(square->text(), QStringLiteral("0"));
+  QCOMPARE(w.cmdOpenFile->toolTip(), QStringLiteral("Open File"));
+  QCOMPARE(w.cmdSaveFile->toolTip(), QStringLiteral("Save File"));
+  QCOMPARE(w.cmdExitApp->toolTip(), QStringLiteral("Exit Program"));
+  QCOMPARE(w.cmdChangePal->text(), QStringLiteral("P"));
+  QVERIFY(h.dialogs.messages.empty());
+}
+
+void MainWindowTest::startUpViewsShowColourZero() {
+  WindowHarness h;
+  const ScreenViews& views = h.window.views();
+  const std::uint32_t grey = rgb(128, 128, 128);
+  const std::uint32_t lightRed = rgb(255, 128, 128);
+  QVERIFY(isUniform(views.PAT0, grey));
+  QVERIFY(isUniform(views.NAT0, grey));
+  QVERIFY(isUniform(views.NAT1, grey));
+  QVERIFY(isUniform(views.picSelTile, grey));
+  QVERIFY(isUniform(views.ATT0, lightRed));
+  QVERIFY(isUniform(views.ATT1, lightRed));
+  QCOMPARE(h.window.lbl_bkgpal0[0]->background(), QColor(128, 128, 128));
+  const std::array<QColor, 4> optionColours = {QColor(255, 128, 128), QColor(255, 255, 128),
+                                               QColor(128, 128, 255), QColor(255, 128, 255)};
+  for (int i = 0; i < 4; ++i) {
+    QRadioButton* option = h.window.optAttSel[i];
+    QCOMPARE(option->palette().color(option->backgroundRole()), optionColours[i]);
+  }
+}
+
+void MainWindowTest::openShowsTheTitleScreen() {
+  WindowHarness h;
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  const auto& message = h.dialogs.messages.back();
+  QCOMPARE(message.title, QStringLiteral("Pelmora 0.80.0"));
+  QCOMPARE(h.dialogs.lastFilter, QStringLiteral("NES Rom (*.nes)"));
+  QCOMPARE(h.dialogs.lastFolder, QCoreApplication::applicationDirPath());
+  QCOMPARE(h.window.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo.nes]"));
+  QVERIFY(h.window.cmdSaveFile->isEnabled());
+  QVERIFY(h.window.cmdChangePal->isEnabled());
+  QVERIFY(h.window.NAT0->isEnabled() && h.window.PAT0->isEnabled());
+  QVERIFY(h.window.fraAttSel->isEnabled() && h.window.fraPalEdit->isEnabled());
+  const EditorState& state = h.window.document().state;
+  QCOMPARE(h.window.lbl_bkgpal0[1]->text(), QString::number(state.romPalette[1], 16).toUpper());
+  QCOMPARE(h.window.chkEnableCoin->isChecked(), state.coinEnabled);
+  QVERIFY(!isUniform(h.window.views().NAT0, rgb(128, 128, 128)));
+}
+
+void MainWindowTest::openResetsTheSelection() {
+  WindowHarness h;
+  const QString demo = h.writeDemo();
+  QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
+  QTest::mouseClick(h.window.optAttSel[2], Qt::LeftButton);
+  pressAt(h.window.PAT0, Qt::LeftButton, {}, QPoint(40, 40));
+  QTest::mouseClick(h.window.cmdChangePal, Qt::LeftButton);
+  QCOMPARE(h.window.lblTileID->text(), QStringLiteral("22"));
+
+  QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
+  const EditorState& state = h.window.document().state;
+  QCOMPARE(int(state.selectedTile), 0);
+  QCOMPARE(int(state.attrPaletteSel), 0);
+  QCOMPARE(int(state.paletteSet), 0);
+  QCOMPARE(h.window.lblTileID->text(), QStringLiteral("00"));
+  QVERIFY(h.window.optAttSel[0]->isChecked());
+}
+
+void MainWindowTest::viewsAfterOpenAreWhatTheCoreDraws() {
+  WindowHarness h;
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  ScreenViews expected;
+  redrawViews(expected, h.window.document().state, h.window.colourTables());
+  copyTilePreview(expected.PAT0, 0, expected.picSelTile);
+  const ScreenViews& shown = h.window.views();
+  QVERIFY(sameSurface(shown.PAT0, expected.PAT0));
+  QVERIFY(sameSurface(shown.NAT0, expected.NAT0));
+  QVERIFY(sameSurface(shown.ATT0, expected.ATT0));
+  QVERIFY(sameSurface(shown.NAT1, expected.NAT1));
+  QVERIFY(sameSurface(shown.ATT1, expected.ATT1));
+  QVERIFY(sameSurface(shown.picSelTile, expected.picSelTile));
+}
+
+// The widget puts the surface's own pixels on the screen, opaque and in their colours.
+void MainWindowTest::widgetShowsTheSurfacePixels() {
+  WindowHarness h;
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  for (app::PictureSurface* view : {h.window.NAT0, h.window.PAT0, h.window.ATT0}) {
+    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const Surface& surface = view->surface();
+    QCOMPARE(shown.size(), QSize(surface.width(), surface.height()));
+    for (int y = 0; y < surface.height(); y += 3) {
+      for (int x = 0; x < surface.width(); x += 5) {
+        const QRgb pixel = shown.pixel(x, y);
+        QCOMPARE(qAlpha(pixel), 255);
+        QCOMPARE(rgb(qRed(pixel), qGreen(pixel), qBlue(pixel)), surface.pixel(x, y));
+      }
+    }
+  }
+}
+
+// A cancelled Open says so and changes nothing: edits stay, and Save still goes to the file.
+void MainWindowTest::cancelledOpenKeepsDocumentAndFile() {
+  WindowHarness h;
+  const QString demo = h.writeDemo();
+  QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
+  pressAt(h.window.PAT0, Qt::LeftButton, {}, QPoint(16, 0));
+  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(40, 40));
+  const EditorState before = h.window.document().state;
+  const QString caption = h.window.windowTitle();
+
+  QCOMPARE(h.open(std::nullopt), QStringLiteral("No file loaded!"));
+  QVERIFY(h.window.document().state == before);
+  QCOMPARE(h.window.windowTitle(), caption);
+  QVERIFY(h.window.cmdSaveFile->isEnabled());
+  QCOMPARE(h.save(), QStringLiteral("File saved!"));
+
+  Document reread;
+  QVERIFY(openDocument(reread, demo.toStdString()).status == OpenStatus::kOpened);
+  QCOMPARE(int(reread.state.ppuImage[0x2000 + 5 * 32 + 5]), 1);
+}
+
+void MainWindowTest::failedOpenKeepsTheLoadedScreen_data() {
+  QTest::addColumn<int>("kind");
+  QTest::newRow("not an iNES file") << 0;
+  QTest::newRow("foreign image, cut short") << 1;
+  QTest::newRow("missing file") << 2;
+}
+
+void MainWindowTest::failedOpenKeepsTheLoadedScreen() {
+  QFETCH(int, kind);
+  WindowHarness h;
+  const QString demo = h.writeDemo();
+  QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
+  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(0, 0));
+  const Document before = h.window.document();
+  const ScreenViews& views = h.window.views();
+  ScreenViews viewsBefore = views;
+
+  const QString bad = h.folder.filePath(QStringLiteral("bad.nes"));
+  if (kind == 0) writeFileBytes(bad.toStdString(), std::vector<std::uint8_t>(4096, 'x'));
+  if (kind == 1) writeFileBytes(bad.toStdString(), fileBytes(demoCutShort(0x32000)));
+  QCOMPARE(h.open(bad), QStringLiteral("Error loading file!"));
+  QCOMPARE(h.window.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo.nes]"));
+  QVERIFY(h.window.document().state == before.state);
+  QVERIFY(h.window.document().rom == before.rom);
+  QCOMPARE(h.window.document().path, before.path);
+  QVERIFY(sameSurface(views.NAT0, viewsBefore.NAT0));
+  QVERIFY(sameSurface(views.PAT0, viewsBefore.PAT0));
+  QCOMPARE(h.save(), QStringLiteral("File saved!"));
+}
+
+void MainWindowTest::saveWritesTheLoadedFile() {
+  WindowHarness h;
+  const QString demo = h.writeDemo();
+  QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
+  pressAt(h.window.PAT0, Qt::LeftButton, {}, QPoint(255, 255));
+  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(3 * 8, 5 * 8));
+  QCOMPARE(h.save(), QStringLiteral("File saved!"));
+  QCOMPARE(h.dialogs.messages.back().title, QStringLiteral("Pelmora 0.80.0"));
+  // Slot 13's list holds row 5 from body 0x32821; its tiles follow a 3-byte record header.
+  const std::vector<std::uint8_t> bytes = readFileBytes(demo.toStdString());
+  QCOMPARE(int(bytes.at(16 + 0x32824 + 3)), 0xFF);
+}
+
+// Tests run as root in CI, so the file is refused for having no write permission bits.
+void MainWindowTest::saveOntoReadOnlyFileFails() {
+  WindowHarness h;
+  const QString demo = h.writeDemo();
+  QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
+  pressAt(h.window.PAT0, Qt::LeftButton, {}, QPoint(255, 255));
+  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(0, 0));
+  const std::vector<std::uint8_t> onDisk = readFileBytes(demo.toStdString());
+  QVERIFY(QFile::setPermissions(demo, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  QCOMPARE(h.save(), QStringLiteral("Error saving file!"));
+  QVERIFY(readFileBytes(demo.toStdString()) == onDisk);
+}
+
+void MainWindowTest::saveWithFailingExportWritesNothing() {
+  WindowHarness h;
+  const QString demo = h.writeDemo();
+  QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
+  const std::vector<std::uint8_t> onDisk = readFileBytes(demo.toStdString());
+  h.window.document().rom.body.resize(0x33000);  // too short for the export's layout
+  QCOMPARE(h.save(), QStringLiteral("Error saving file!"));
+  QVERIFY(readFileBytes(demo.toStdString()) == onDisk);
+}
+
+// The button is disabled until an Open; the command itself still answers sensibly.
+void MainWindowTest::saveBeforeAnyOpen() {
+  WindowHarness h;
+  QTest::mouseClick(h.window.cmdSaveFile, Qt::LeftButton);
+  QVERIFY(h.dialogs.messages.empty());
+  h.window.cmdSaveFile_Click();
+  QCOMPARE(h.dialogs.messages.size(), std::size_t{1});
+  QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("No file loaded!"));
+}
+
+void MainWindowTest::exitClosesTheWindow() {
+  WindowHarness h;
+  QVERIFY(h.window.isVisible());
+  QTest::mouseClick(h.window.cmdExitApp, Qt::LeftButton);
+  QVERIFY(!h.window.isVisible());
+  QVERIFY(h.dialogs.messages.empty());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

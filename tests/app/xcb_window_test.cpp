@@ -1,0 +1,73 @@
+// The real main window on an X server: what the server shows is what the core drew.
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "app/picture_surface.h"
+#include "app_harness.h"
+
+using namespace pelmora;
+using namespace pelmora::test;
+
+namespace {
+
+// Compares a widget's area of the screen grab with its surface, pixel for pixel.
+bool screenShowsSurface(const QImage& screen, const app::PictureSurface& view) {
+  const QPoint origin = view.mapTo(view.window(), QPoint(0, 0));
+  const Surface& surface = view.surface();
+  for (int y = 0; y < surface.height(); ++y) {
+    for (int x = 0; x < surface.width(); ++x) {
+      const QRgb shown = screen.pixel(origin.x() + x, origin.y() + y);
+      if (rgb(qRed(shown), qGreen(shown), qBlue(shown)) != surface.pixel(x, y)) return false;
+    }
+  }
+  return true;
+}
+
+QImage grabWindow(const QWidget& window) {
+  return window.screen()
+      ->grabWindow(window.winId())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+class XcbWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void showsTheOpenedTitleScreen();
+};
+
+void XcbWindowTest::initTestCase() {
+  QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+}
+
+void XcbWindowTest::showsTheOpenedTitleScreen() {
+  WindowHarness h;
+  QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+  QCOMPARE(h.window.size(), QSize(823, 554));
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  pressAt(h.window.PAT0, Qt::RightButton, Qt::ShiftModifier, QPoint(255, 255));
+  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(100, 100));
+  QCOMPARE(h.window.lblTileID->text(), QStringLiteral("FF"));
+  QCOMPARE(int(h.window.document().state.ppuImage[0x2000 + 12 * 32 + 12]), 0xFF);
+
+  // Painting is asynchronous on a real server: wait until it has caught up.
+  QImage screen;
+  QTRY_VERIFY_WITH_TIMEOUT(
+      (screen = grabWindow(h.window), screenShowsSurface(screen, *h.window.NAT0)), 5000);
+  QVERIFY(screenShowsSurface(screen, *h.window.PAT0));
+  QVERIFY(screenShowsSurface(screen, *h.window.ATT0));
+  QVERIFY(screenShowsSurface(screen, *h.window.NAT1));
+  QVERIFY(screenShowsSurface(screen, *h.window.picSelTile));
+  QTest::mouseClick(h.window.cmdExitApp, Qt::LeftButton);
+  QVERIFY(!h.window.isVisible());
+}
+
+QTEST_MAIN(XcbWindowTest)
+#include "xcb_window_test.moc"
