@@ -4,14 +4,15 @@
 #include <array>
 
 #include "demo/demo_colours.h"
+#include "state/ppu_map.h"
 
 namespace pelmora::demo {
 namespace {
 
 constexpr int kColumns = 32;
-constexpr int kNameTableTiles = 960;
-constexpr std::uint16_t kAttributeTable0 = 0x23C0;
-constexpr std::uint16_t kBackgroundPalette = 0x3F00;
+constexpr int kNameTableTiles = ppu_address::kNameTableTiles;
+using ppu_address::kAttributeTable0;
+using ppu_address::kBackgroundPalette;
 
 struct TextLine {
   int row;

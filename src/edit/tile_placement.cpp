@@ -2,6 +2,7 @@
 
 #include "edit/pointer_position.h"
 #include "state/hex_caption.h"
+#include "state/ppu_map.h"
 
 namespace pelmora {
 namespace {
@@ -11,8 +12,6 @@ constexpr int kScreenLastX = 255;     // a screen view is 256 x 240
 constexpr int kScreenLastY = 239;
 constexpr int kSheetCell = 16;        // a tile is 16 x 16 view pixels on the sheet
 constexpr int kPreviewSize = 32;
-constexpr std::uint16_t kNameTable0 = 0x2000;
-constexpr std::uint16_t kNameTable2 = 0x2800;
 
 }  // namespace
 
@@ -28,7 +27,7 @@ bool placeTile(EditorState& state, int nameTable, double x, double y) {
   const auto column = viewCoordinate(x, kScreenLastX);
   const auto row = viewCoordinate(y, kScreenLastY);
   if (!column || !row) return false;
-  const std::uint16_t base = nameTable == 2 ? kNameTable2 : kNameTable0;
+  const std::uint16_t base = nameTable == 2 ? ppu_address::kNameTable2 : ppu_address::kNameTable0;
   state.ppuImage[base + (*row / 8) * 32 + *column / 8] = state.selectedTile;
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include "gfx/rounding.h"
 #include "gfx/tile_rasteriser.h"
+#include "state/ppu_map.h"
 
 namespace pelmora {
 
@@ -14,12 +15,8 @@ constexpr int kScreenColumns = 32;
 constexpr int kScreenRows = 30;
 constexpr int kAttributeColumns = 8;
 
-constexpr std::size_t kNameTableBase = 0x2000;  // name table 0
-constexpr std::size_t kNameTableStride = 0x400;
-constexpr std::size_t kAttributeOffset = 0x3C0;  // attribute table within its name table
-
 std::size_t nameTableBase(std::uint8_t nameTable) {
-  return kNameTableBase + (nameTable & 3u) * kNameTableStride;
+  return ppu_address::kNameTable0 + (nameTable & 3u) * std::size_t{ppu_address::kNameTableStride};
 }
 
 // Steps 1 and 2 of every view: an empty image, off the screen while it is drawn.
@@ -67,7 +64,7 @@ void drawNameTable(Surface& surface, const PpuImage& ppu, std::uint8_t nameTable
     for (int c = 0; c < kScreenColumns; ++c) {
       const std::uint8_t tile = ppu[base + static_cast<std::size_t>(kScreenColumns * r + c)];
       const std::uint8_t attribute =
-          ppu[base + kAttributeOffset +
+          ppu[base + ppu_address::kAttributeOffset +
               static_cast<std::size_t>(kAttributeColumns * (r / 4) + c / 4)];
       drawTile(
           sheet, tile, surface, kTileSize * c, kTileSize * r, palette,
@@ -81,7 +78,7 @@ void drawNameTable(Surface& surface, const PpuImage& ppu, std::uint8_t nameTable
 void drawAttributeTable(Surface& surface, const PpuImage& ppu, std::uint8_t nameTable,
                         const std::array<ColourValue, 4>& attributeColours, double scale) {
   beginView(surface);
-  std::size_t address = nameTableBase(nameTable) + kAttributeOffset;
+  std::size_t address = nameTableBase(nameTable) + ppu_address::kAttributeOffset;
   for (int ar = 0; ar < kAttributeColumns; ++ar) {
     for (int ac = 0; ac < kAttributeColumns; ++ac) {
       const std::uint8_t a = ppu[address++];

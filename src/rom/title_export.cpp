@@ -6,14 +6,15 @@
 #include "rom/ppu_update_list.h"
 #include "rom/rom_word.h"
 #include "rom/title_layout.h"
+#include "state/ppu_map.h"
 
 namespace pelmora {
 namespace {
 
-constexpr std::uint16_t kNameTable0 = 0x2000;
-constexpr std::uint16_t kAttributeTable0 = 0x23C0;
-constexpr std::uint16_t kNameTable2Row24 = 0x2B00;
-constexpr std::uint16_t kBackgroundPalette = 0x3F00;
+using ppu_address::kAttributeTable0;
+using ppu_address::kBackgroundPalette;
+using ppu_address::kNameTable0;
+constexpr std::uint16_t kNameTable2Row24 = ppu_address::kNameTable2 + 24 * 32;
 constexpr std::uint8_t kRowControl = 0x20;      // step +1, no repeat, 32 bytes
 constexpr std::uint8_t kPaletteControl = 0x10;  // step +1, no repeat, 16 bytes
 constexpr std::uint8_t kCpuBankBase = 0xC0;     // lists are reached through the $C000 window

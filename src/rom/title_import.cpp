@@ -8,14 +8,10 @@
 #include "rom/ppu_update_list.h"
 #include "rom/rom_word.h"
 #include "rom/title_layout.h"
+#include "state/ppu_map.h"
 
 namespace pelmora {
 namespace {
-
-constexpr std::uint16_t kNameTableBase = 0x2000;
-constexpr std::uint16_t kNameTableStride = 0x400;
-constexpr std::uint16_t kNameTableTiles = 960;  // 30 rows of 32; the attribute table follows
-constexpr std::uint16_t kBackgroundPalette = 0x3F00;
 
 // Copies `count` bytes from body `offset` into `out`, or reports what was out of range.
 Status readBytes(const std::vector<std::uint8_t>& body, std::int64_t offset, std::size_t count,
@@ -51,7 +47,7 @@ Status importNameTables(const std::vector<std::uint8_t>& body, PpuImage& ppu,
                         std::array<std::uint8_t, kRowBytes>& savedRow) {
   ppu.fill(0);
   for (std::uint16_t table = 0; table < 4; ++table) {
-    std::fill_n(ppu.begin() + kNameTableBase + table * kNameTableStride, kNameTableTiles,
+    std::fill_n(ppu.begin() + ppu_address::kNameTable0 + table * ppu_address::kNameTableStride, ppu_address::kNameTableTiles,
                 title::kBlankTile);
   }
   if (Status played = playSlot(body, title::kFirstListSlot, ppu); !played) return played;
@@ -111,7 +107,7 @@ Status importTitleScreen(const RomImage& rom, EditorState& state) {
       !palettes) {
     return palettes;
   }
-  std::copy_n(ppu->begin() + kBackgroundPalette, kBackgroundSetEntries, bkgPalettes.begin());
+  std::copy_n(ppu->begin() + ppu_address::kBackgroundPalette, kBackgroundSetEntries, bkgPalettes.begin());
 
   state.tileSheet = std::move(sheet);
   state.ppuImage = *ppu;
