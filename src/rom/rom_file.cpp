@@ -1,8 +1,11 @@
 #include "rom/rom_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <fstream>
-#include <system_error>
+#include <cerrno>
 
 #include "rom/safe_file_write.h"
 
@@ -10,20 +13,31 @@ namespace pelmora {
 namespace {
 
 constexpr std::size_t kMinimumFileSize = kRomHeaderSize + 1;
+// The largest iNES image (255 PRG banks, 255 CHR banks and more in the NES 2.0 extension) stays
+// well below this; anything larger is not a ROM and would only exhaust memory.
+constexpr std::uint64_t kMaximumFileSize = 64u << 20;
 constexpr std::array<std::uint8_t, 3> kInesSignature = {0x4E, 0x45, 0x53};  // "NES"
 
+// Reads a regular file whole. Anything else (a folder, a pipe that would wait for a writer, a
+// device) and files larger than any iNES image could be are refused before a byte is read.
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return false;
-  file.seekg(0, std::ios::end);
-  const std::streamoff length = file.tellg();
-  if (length < 0) return false;
-  file.seekg(0, std::ios::beg);
-  bytes.resize(static_cast<std::size_t>(length));
-  if (length > 0 && !file.read(reinterpret_cast<char*>(bytes.data()), length)) return false;
-  return true;
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  struct stat info {};
+  bool read = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
+              static_cast<std::uint64_t>(info.st_size) <= kMaximumFileSize;
+  if (read) {
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t done = 0;
+    while (read && done < bytes.size()) {
+      const ssize_t got = ::read(descriptor, bytes.data() + done, bytes.size() - done);
+      if (got < 0 && errno == EINTR) continue;
+      read = got > 0;
+      if (read) done += static_cast<std::size_t>(got);
+    }
+  }
+  ::close(descriptor);
+  return read;
 }
 
 }  // namespace

@@ -68,6 +68,20 @@ TEST(LoadRomFile, UnreadablePathsLeaveTheImageAlone) {
   EXPECT_EQ(rom, before);
 }
 
+TEST(LoadRomFile, RefusesPipesAndHugeFilesWithoutReadingThem) {
+  TemporaryFolder folder;
+  RomImage rom = testing::blankTitleImage();
+  const RomImage before = rom;
+  // A named pipe with no writer would block an ordinary open for ever.
+  ASSERT_EQ(::mkfifo((folder / "pipe.nes").c_str(), 0644), 0);
+  EXPECT_EQ(loadRomFile(rom, folder / "pipe.nes"), kRomFileIoError);
+  // A sparse file larger than any ROM is refused before memory is taken for it.
+  writeFile(folder / "huge.nes", bytesOf({'N', 'E', 'S', 0x1A}, 16));
+  std::filesystem::resize_file(folder / "huge.nes", (64u << 20) + 1);
+  EXPECT_EQ(loadRomFile(rom, folder / "huge.nes"), kRomFileIoError);
+  EXPECT_EQ(rom, before);
+}
+
 class SaveRomFile : public ::testing::Test {
  protected:
   TemporaryFolder folder;
