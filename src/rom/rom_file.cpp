@@ -18,26 +18,50 @@ constexpr std::size_t kMinimumFileSize = kRomHeaderSize + 1;
 constexpr std::uint64_t kMaximumFileSize = 64u << 20;
 constexpr std::array<std::uint8_t, 3> kInesSignature = {0x4E, 0x45, 0x53};  // "NES"
 
-// Reads a regular file whole. Anything else (a folder, a pipe that would wait for a writer, a
-// device) and files larger than any iNES image could be are refused before a byte is read.
-bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (descriptor < 0) return false;
-  struct stat info {};
-  bool read = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
-              static_cast<std::uint64_t>(info.st_size) <= kMaximumFileSize;
-  if (read) {
-    bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t done = 0;
-    while (read && done < bytes.size()) {
-      const ssize_t got = ::read(descriptor, bytes.data() + done, bytes.size() - done);
-      if (got < 0 && errno == EINTR) continue;
-      read = got > 0;
-      if (read) done += static_cast<std::size_t>(got);
-    }
+bool readExactly(int descriptor, std::uint8_t* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t got = ::read(descriptor, data, size);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    data += got;
+    size -= static_cast<std::size_t>(got);
   }
-  ::close(descriptor);
-  return read;
+  return true;
+}
+
+// An open regular file, closed with the object. Anything else (a folder, a pipe that would wait
+// for a writer, a device) and files larger than any iNES image could be are refused before a
+// byte is read.
+class RomFileReader {
+ public:
+  explicit RomFileReader(const std::filesystem::path& path)
+      : descriptor_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
+    struct stat info {};
+    if (descriptor_ < 0 || ::fstat(descriptor_, &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size < 0 || static_cast<std::uint64_t>(info.st_size) > kMaximumFileSize) {
+      return;
+    }
+    size_ = static_cast<std::size_t>(info.st_size);
+    usable_ = true;
+  }
+  ~RomFileReader() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+  }
+  RomFileReader(const RomFileReader&) = delete;
+  RomFileReader& operator=(const RomFileReader&) = delete;
+
+  bool usable() const { return usable_; }
+  std::size_t size() const { return size_; }
+  bool read(std::uint8_t* data, std::size_t count) { return readExactly(descriptor_, data, count); }
+
+ private:
+  int descriptor_;
+  std::size_t size_ = 0;
+  bool usable_ = false;
+};
+
+bool hasInesSignature(const RomImage& rom) {
+  return std::equal(kInesSignature.begin(), kInesSignature.end(), rom.header.begin());
 }
 
 }  // namespace
@@ -51,14 +75,22 @@ std::int16_t loadRomBytes(RomImage& rom, const std::uint8_t* data, std::size_t s
   std::copy(data, data + kRomHeaderSize, rom.header.begin());
   rom.body.assign(data + kRomHeaderSize, data + size);
   // The signature is tested after the data is stored: a rejected file stays in `rom`.
-  const bool ines = std::equal(kInesSignature.begin(), kInesSignature.end(), rom.header.begin());
-  return ines ? kRomFileOk : kRomFileNotInes;
+  return hasInesSignature(rom) ? kRomFileOk : kRomFileNotInes;
 }
 
+// Two reads, the header and then the whole body straight into place.
 std::int16_t loadRomFile(RomImage& rom, const std::filesystem::path& path) {
-  std::vector<std::uint8_t> bytes;
-  if (!readWholeFile(path, bytes)) return kRomFileIoError;
-  return loadRomBytes(rom, bytes.data(), bytes.size());
+  RomFileReader file(path);
+  if (!file.usable()) return kRomFileIoError;
+  rom.header.fill(0);
+  rom.body.clear();
+  if (file.size() < kMinimumFileSize) return kRomFileIoError;
+  std::vector<std::uint8_t> body(file.size() - kRomHeaderSize);
+  if (!file.read(rom.header.data(), kRomHeaderSize) || !file.read(body.data(), body.size())) {
+    return kRomFileIoError;
+  }
+  rom.body = std::move(body);
+  return hasInesSignature(rom) ? kRomFileOk : kRomFileNotInes;
 }
 
 std::int16_t saveRomFile(const RomImage& rom, const std::filesystem::path& path) {
