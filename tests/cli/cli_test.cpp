@@ -1,6 +1,8 @@
 // pelmora-cli as a user runs it: exit codes for every failure class, and files and output that
 // match what the core produces for the same image.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -53,6 +55,9 @@ class CliTest : public ::testing::Test {
   }
   std::string demoPath() const { return writeImage("demo.nes", buildDemoImage()); }
   std::string path(const std::string& name) const { return (folder / name).string(); }
+  // Renders every view of `image` after 0, 1 and 3 palette-cycle presses and compares the PNGs
+  // with the core's surfaces pixel for pixel.
+  void expectRendersMatchTheCore(const std::string& image);
 
   fs::path folder;
 };
@@ -164,6 +169,44 @@ TEST_F(CliTest, UnwritableOutputExitsWith4AndLeavesItAlone) {
       << "demo.nes, taken and the two captured outputs, no temporary files";
 }
 
+// Saves that fail part-way or on protected targets: exit code 4, the target byte for byte as it
+// was, no temporary file beside it.
+TEST_F(CliTest, FaultInjectedResavesExitWith4AndLoseNothing) {
+  const std::string demo = demoPath();
+  const std::vector<std::uint8_t> original(70000, 0xA5);
+  writeFileBytes(folder / "locked.nes", original);
+  fs::permissions(folder / "locked.nes", fs::perms::owner_read | fs::perms::group_read);
+  fs::create_symlink("locked.nes", folder / "link-to-locked.nes");
+  fs::create_directory(folder / "shelf");
+  writeFileBytes(folder / "shelf" / "game.nes", original);
+  fs::permissions(folder / "shelf", fs::perms::owner_read | fs::perms::owner_exec);
+
+  for (const std::string& out : {path("locked.nes"), path("link-to-locked.nes"), path("shelf/game.nes")}) {
+    EXPECT_EQ(run({"resave", demo, "-o", out}).exitCode, 4) << out;
+    EXPECT_EQ(readFileBytes(out), original) << out;
+  }
+  fs::permissions(folder / "shelf", fs::perms::owner_all);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder / "shelf"), fs::directory_iterator()), 1);
+
+  // A file-size limit that cuts the write short, inherited by the program from a child process.
+  writeFileBytes(folder / "limited.nes", original);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit limit{100000, 100000};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::_exit(run({"resave", demo, "-o", path("limited.nes")}).exitCode);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 4);
+  EXPECT_EQ(readFileBytes(folder / "limited.nes"), original);
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    EXPECT_EQ(entry.path().filename().string().find(".save-"), std::string::npos) << entry.path();
+  }
+}
+
 TEST_F(CliTest, MakeDemoWritesTheBuildersImage) {
   const CliRun result = run({"make-demo", path("made.nes")});
   ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -254,8 +297,23 @@ struct RenderCase {
   int height;
 };
 
+// The demo with palette bytes no NES colour has (0x40 and up) in the palette block and in the
+// first alternative set: they draw black, never out of a table.
+RomImage demoWithUnusualPalettes() {
+  RomImage rom = buildDemoImage();
+  const std::int32_t block = *titleListOffset(rom.body, title::kPaletteSlot) + 3;
+  for (int i = 0; i < 32; i += 3) rom.body[block + i] = static_cast<std::uint8_t>(0x40 + i * 6);
+  for (int k = 0; k < 16; k += 2) rom.body[title::kAlternativeSets[0] + k] = 0xFF;
+  return rom;
+}
+
 TEST_F(CliTest, RenderWritesThePixelsOfTheCoreSurface) {
-  const std::string demo = demoPath();
+  for (const std::string& image : {demoPath(), writeImage("unusual.nes", demoWithUnusualPalettes())}) {
+    expectRendersMatchTheCore(image);
+  }
+}
+
+void CliTest::expectRendersMatchTheCore(const std::string& demo) {
   const std::vector<RenderCase> cases = {
       {"tiles", &ScreenViews::PAT0, 256, 256}, {"screen0", &ScreenViews::NAT0, 256, 240},
       {"attr0", &ScreenViews::ATT0, 256, 240}, {"screen1", &ScreenViews::NAT1, 256, 240},
@@ -264,7 +322,7 @@ TEST_F(CliTest, RenderWritesThePixelsOfTheCoreSurface) {
   ColourTables colours;
   buildMasterPalette(PpuRegisters{}, colours);
 
-  for (int presses : {0, 3}) {
+  for (int presses : {0, 1, 3}) {
     Document document;
     ASSERT_EQ(openDocument(document, demo).status, OpenStatus::kOpened);
     for (int press = 0; press < presses; ++press) cyclePaletteSet(document.state);
