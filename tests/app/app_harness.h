@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
@@ -67,5 +68,12 @@ bool isUniform(const Surface& surface, std::uint32_t colour);
 // How often each view of the window asked to be repainted: PAT0, NAT0, ATT0, NAT1, ATT1,
 // picSelTile.
 std::vector<int> repaintCounts(const app::frmMain& window);
+
+// A grab of the window as the X server shows it.
+QImage grabWindow(const QWidget& window);
+
+// Whether a view's area of the grab shows its surface, pixel for pixel.
+bool screenShowsSurface(const QImage& screen, const app::PictureSurface& view);
+
 
 }  // namespace pelmora::test

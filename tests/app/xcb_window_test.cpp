@@ -13,25 +13,6 @@ using namespace pelmora::test;
 
 namespace {
 
-// Compares a widget's area of the screen grab with its surface, pixel for pixel.
-bool screenShowsSurface(const QImage& screen, const app::PictureSurface& view) {
-  const QPoint origin = view.mapTo(view.window(), QPoint(0, 0));
-  const Surface& surface = view.surface();
-  for (int y = 0; y < surface.height(); ++y) {
-    for (int x = 0; x < surface.width(); ++x) {
-      const QRgb shown = screen.pixel(origin.x() + x, origin.y() + y);
-      if (rgb(qRed(shown), qGreen(shown), qBlue(shown)) != surface.pixel(x, y)) return false;
-    }
-  }
-  return true;
-}
-
-QImage grabWindow(const QWidget& window) {
-  return window.screen()
-      ->grabWindow(window.winId())
-      .toImage()
-      .convertToFormat(QImage::Format_RGB32);
-}
 
 }  // namespace
 

@@ -19,6 +19,7 @@
 #include "rom/title_import.h"
 #include "rom/title_layout.h"
 #include "state/editor_state.h"
+#include "state/ppu_map.h"
 
 namespace pelmora {
 namespace {
@@ -28,14 +29,15 @@ namespace {
 constexpr std::size_t kPaletteSetByte = 15;
 constexpr std::size_t kPpuMaskByte = 14;
 
-constexpr std::uint16_t kNameTable0 = 0x2000;
-constexpr std::uint16_t kNameTable0Row24 = 0x2300;  // one past the rows the export carries
-constexpr std::uint16_t kAttributeTable0 = 0x23C0;
-constexpr std::uint16_t kAttributeTable0End = 0x2400;
-constexpr std::uint16_t kNameTable2Row24 = 0x2B00;
-constexpr std::uint16_t kNameTable2Row28 = 0x2B80;
-constexpr std::uint16_t kBackgroundPalette = 0x3F00;
-constexpr std::uint16_t kBackgroundPaletteEnd = 0x3F10;
+// The PPU ranges the export carries, each as [first, one past the last).
+using ppu_address::kAttributeTable0;
+using ppu_address::kBackgroundPalette;
+using ppu_address::kNameTable0;
+constexpr std::uint16_t kNameTable0Row24 = kNameTable0 + 24 * 32;
+constexpr std::uint16_t kAttributeTable0End = kAttributeTable0 + 64;
+constexpr std::uint16_t kNameTable2Row24 = ppu_address::kNameTable2 + 24 * 32;
+constexpr std::uint16_t kNameTable2Row28 = ppu_address::kNameTable2 + 28 * 32;
+constexpr std::uint16_t kBackgroundPaletteEnd = kBackgroundPalette + 16;
 
 void require(bool condition, const char* promise) {
   if (condition) return;
