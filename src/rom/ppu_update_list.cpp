@@ -3,8 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "rom/rom_word.h"
-
 namespace pelmora {
 namespace {
 
@@ -14,46 +12,69 @@ CodecError recordOutOfRange(std::int64_t record, std::int64_t position, std::siz
                     ", past the end of the image (" + std::to_string(bodySize) + " bytes)");
 }
 
+// One record's fields, read from its first three bytes.
+struct Record {
+  std::uint16_t address;
+  std::uint16_t step;
+  bool repeat;
+  int writes;
+};
+
+void writeRecord(const Record& record, const std::uint8_t* data, PpuImage& ppu) {
+  std::uint16_t address = record.address;
+  if (record.step == 1 && address + record.writes <= static_cast<int>(kPpuImageSize)) {
+    // A run along one row that does not wrap: one block write.
+    if (record.repeat) {
+      std::memset(ppu.data() + address, *data, static_cast<std::size_t>(record.writes));
+    } else {
+      std::memcpy(ppu.data() + address, data, static_cast<std::size_t>(record.writes));
+    }
+    return;
+  }
+  for (int write = 0; write < record.writes; ++write) {
+    ppu[address] = data[record.repeat ? 0 : write];
+    address = static_cast<std::uint16_t>((address + record.step) & kPpuAddressMask);
+  }
+}
+
+// Walks the list from body `offset`, writing its records into `ppu` unless it is null. Every
+// record is checked against the body before any of its bytes is used.
+Status walkUpdateList(const std::vector<std::uint8_t>& body, std::int64_t& offset, PpuImage* ppu) {
+  const auto size = static_cast<std::int64_t>(body.size());
+  std::int64_t position = offset;
+  while (true) {
+    if (position < 0 || position >= size) return recordOutOfRange(position, position, body.size());
+    if (body[static_cast<std::size_t>(position)] == kListEnd) break;
+
+    if (position + 2 >= size) return recordOutOfRange(position, position + 2, body.size());
+    const std::uint8_t* header = body.data() + position;
+    const std::uint8_t control = header[2];
+    const Record record{
+        // The address is stored high byte first; its top two bits are ignored.
+        static_cast<std::uint16_t>((header[0] * 256 + header[1]) & kPpuAddressMask),
+        static_cast<std::uint16_t>((control & kRecordStep32) ? 32 : 1),
+        (control & kRecordRepeat) != 0,
+        // A count field of 0 wraps to 255 before the loop's test: 256 writes.
+        (control & kRecordCount) == 0 ? 256 : (control & kRecordCount),
+    };
+    // A repeat record holds one data byte; any other record holds one byte per write.
+    const std::int64_t last = position + (record.repeat ? 3 : 2 + record.writes);
+    if (last >= size) return recordOutOfRange(position, last, body.size());
+    if (ppu != nullptr) writeRecord(record, body.data() + position + 3, *ppu);
+    position = last + 1;
+  }
+  offset = position;
+  return success();
+}
+
 }  // namespace
 
 Status playUpdateList(const std::vector<std::uint8_t>& body, std::int64_t& offset, PpuImage& ppu) {
-  const auto size = static_cast<std::int64_t>(body.size());
-  std::int64_t record = offset;
-  while (true) {
-    if (record < 0 || record >= size) return recordOutOfRange(record, record, body.size());
-    if (body[static_cast<std::size_t>(record)] == kListEnd) break;
+  return walkUpdateList(body, offset, &ppu);
+}
 
-    const Expected<std::int32_t> target = readRomWordBE(body, record, false, 0, 0);
-    if (!target || record + 2 >= size) return recordOutOfRange(record, record + 2, body.size());
-    std::uint16_t address = static_cast<std::uint16_t>(*target & kPpuAddressMask);
-    const std::uint8_t control = body[static_cast<std::size_t>(record + 2)];
-    const std::uint16_t step = (control & kRecordStep32) ? 32 : 1;
-    const bool repeat = (control & kRecordRepeat) != 0;
-    // A count field of 0 wraps to 255 before the loop's test: 256 writes.
-    const int writes = (control & kRecordCount) == 0 ? 256 : (control & kRecordCount);
-
-    // A repeat record holds one data byte; any other record holds one byte per write.
-    const std::int64_t last = record + (repeat ? 3 : 2 + writes);
-    if (last >= size) return recordOutOfRange(record, last, body.size());
-
-    const std::uint8_t* data = body.data() + record + 3;
-    if (step == 1 && address + writes <= static_cast<int>(kPpuImageSize)) {
-      // A run along one row that does not wrap: one block write.
-      if (repeat) {
-        std::memset(ppu.data() + address, *data, static_cast<std::size_t>(writes));
-      } else {
-        std::memcpy(ppu.data() + address, data, static_cast<std::size_t>(writes));
-      }
-    } else {
-      for (int write = 0; write < writes; ++write) {
-        ppu[address] = data[repeat ? 0 : write];
-        address = static_cast<std::uint16_t>((address + step) & kPpuAddressMask);
-      }
-    }
-    record = last + 1;
-  }
-  offset = record;
-  return success();
+Status checkUpdateList(const std::vector<std::uint8_t>& body, std::int64_t& offset) {
+  return walkUpdateList(body, offset, nullptr);
 }
 
 }  // namespace pelmora

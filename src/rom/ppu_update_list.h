@@ -20,4 +20,8 @@ constexpr std::uint16_t kPpuAddressMask = 0x3FFF;
 // is a range failure; the bytes written before it stay written and `offset` is unchanged.
 Status playUpdateList(const std::vector<std::uint8_t>& body, std::int64_t& offset, PpuImage& ppu);
 
+// Walks the list as playUpdateList does without writing anything: success means playing it
+// cannot fail.
+Status checkUpdateList(const std::vector<std::uint8_t>& body, std::int64_t& offset);
+
 }  // namespace pelmora

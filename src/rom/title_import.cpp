@@ -1,7 +1,6 @@
 #include "rom/title_import.h"
 
 #include <algorithm>
-#include <memory>
 #include <string>
 
 #include "rom/chr_tiles.h"
@@ -25,14 +24,26 @@ Status readBytes(const std::vector<std::uint8_t>& body, std::int64_t offset, std
   return success();
 }
 
-Status playSlot(const std::vector<std::uint8_t>& body, int slot, PpuImage& ppu) {
+// Plays the list behind title pointer `slot` into `ppu`, or with a null `ppu` only checks that
+// it can be played.
+Status walkSlot(const std::vector<std::uint8_t>& body, int slot, PpuImage* ppu) {
   const Expected<std::int32_t> start = titleListOffset(body, slot);
   if (!start) return start.error();
   std::int64_t offset = *start;
-  const Status played = playUpdateList(body, offset, ppu);
-  if (!played) return outOfRange("title list " + std::to_string(slot) + ": " + played.error().what);
+  const Status walked =
+      ppu != nullptr ? playUpdateList(body, offset, *ppu) : checkUpdateList(body, offset);
+  if (!walked) return outOfRange("title list " + std::to_string(slot) + ": " + walked.error().what);
   return success();
 }
+
+// List 35 first, then 8-34: later lists overwrite earlier ones where they meet.
+constexpr std::array<int, 28> kPlayingOrder = [] {
+  std::array<int, 28> order{title::kFirstListSlot};
+  for (int slot = title::kFirstScreenSlot; slot <= title::kLastScreenSlot; ++slot) {
+    order[static_cast<std::size_t>(slot - title::kFirstScreenSlot + 1)] = slot;
+  }
+  return order;
+}();
 
 }  // namespace
 
@@ -45,15 +56,20 @@ Expected<std::int32_t> titleListOffset(const std::vector<std::uint8_t>& body, in
 
 Status importNameTables(const std::vector<std::uint8_t>& body, PpuImage& ppu,
                         std::array<std::uint8_t, kRowBytes>& savedRow) {
+  // Every list is checked before the first write, so a damaged image changes nothing.
+  for (const int slot : kPlayingOrder) {
+    if (Status checked = walkSlot(body, slot, nullptr); !checked) return checked;
+  }
   ppu.fill(0);
   for (std::uint16_t table = 0; table < 4; ++table) {
-    std::fill_n(ppu.begin() + ppu_address::kNameTable0 + table * ppu_address::kNameTableStride, ppu_address::kNameTableTiles,
-                title::kBlankTile);
+    const auto first = ppu.begin() + ppu_address::kNameTable0 + table * ppu_address::kNameTableStride;
+    std::fill_n(first, ppu_address::kNameTableTiles, title::kBlankTile);
   }
-  if (Status played = playSlot(body, title::kFirstListSlot, ppu); !played) return played;
-  std::copy_n(ppu.begin() + title::kRow23, kRowBytes, savedRow.begin());
-  for (int slot = title::kFirstScreenSlot; slot <= title::kLastScreenSlot; ++slot) {
-    if (Status played = playSlot(body, slot, ppu); !played) return played;
+  for (const int slot : kPlayingOrder) {
+    if (Status played = walkSlot(body, slot, &ppu); !played) return played;
+    if (slot == title::kFirstListSlot) {
+      std::copy_n(ppu.begin() + title::kRow23, kRowBytes, savedRow.begin());
+    }
   }
   return success();
 }
@@ -90,15 +106,12 @@ Status importPalettes(const std::vector<std::uint8_t>& body, Palette& romPal,
 }
 
 Status importTitleScreen(const RomImage& rom, EditorState& state) {
-  // Everything is read into scratch copies first, so a failure leaves the caller's state
-  // untouched.
+  // The steps that can fail run first into scratch copies; the name tables, which check every
+  // list before they write, come last. A failure therefore leaves the state untouched.
   TileSheet sheet;
   if (Status tiles = loadChrBank(rom, sheet, title::kTitleChrBank, title::kTitleChrSizeCode); !tiles) {
     return outOfRange("the title tiles (CHR bank 30): " + tiles.error().what);
   }
-  std::unique_ptr<PpuImage> ppu(new PpuImage);  // importNameTables clears it
-  std::array<std::uint8_t, kRowBytes> savedRow{};
-  if (Status screens = importNameTables(rom.body, *ppu, savedRow); !screens) return screens;
   Palette romPalette{};
   std::array<std::uint8_t, kBackgroundSets * kBackgroundSetEntries> bkgPalettes{};
   std::array<std::uint8_t, kCoinEntries> coinPalette{};
@@ -107,11 +120,12 @@ Status importTitleScreen(const RomImage& rom, EditorState& state) {
       !palettes) {
     return palettes;
   }
-  std::copy_n(ppu->begin() + ppu_address::kBackgroundPalette, kBackgroundSetEntries, bkgPalettes.begin());
-
+  if (Status screens = importNameTables(rom.body, state.ppuImage, state.stream35Row); !screens) {
+    return screens;
+  }
+  std::copy_n(state.ppuImage.begin() + ppu_address::kBackgroundPalette, kBackgroundSetEntries,
+              bkgPalettes.begin());
   state.tileSheet = std::move(sheet);
-  state.ppuImage = *ppu;
-  state.stream35Row = savedRow;
   state.romPalette = romPalette;
   state.bkgPalettes = bkgPalettes;
   state.coinPalette = coinPalette;
