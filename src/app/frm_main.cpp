@@ -180,7 +180,7 @@ void frmMain::refreshPaletteLabels() {
   const EditorState& state = document_.state;
   const auto show = [this](ColourSquare* square, std::uint8_t value) {
     square->showColour(QString::fromStdString(paletteCaption(value)),
-                       toQColor(colours_.lookup(value)), darkColorSet(value));
+                       toQColor(colours_.lookup(value)), lightCaption(value));
   };
   for (std::size_t i = 0; i < lbl_bkgpal0.size(); ++i) show(lbl_bkgpal0[i], state.romPalette[i]);
   for (std::size_t i = 0; i < lbl_bkgpalAlt.size(); ++i)

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <string>
 
 #include "app/frm_main.h"
 #include "app/user_dialogs.h"
@@ -18,9 +20,18 @@ bool isSet(const char* name) {
   return value != nullptr && value[0] != '\0';
 }
 
-// A platform named explicitly (an off-screen one, for instance) needs no display of its own.
-bool hasDisplay() {
-  return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+// Why there is no screen to show the window on, or nothing when there is one. A platform named
+// explicitly (an off-screen one, for instance) needs no display of its own; a local X display
+// (":N" or ":N.S") must have its server's socket; a remote one is left to the toolkit.
+std::string missingDisplay() {
+  if (isSet("QT_QPA_PLATFORM") || isSet("WAYLAND_DISPLAY")) return {};
+  if (!isSet("DISPLAY")) return "DISPLAY and WAYLAND_DISPLAY are not set";
+  const std::string display = std::getenv("DISPLAY");
+  if (display.front() != ':') return {};
+  const std::string socket = "/tmp/.X11-unix/X" + std::to_string(std::atoi(display.c_str() + 1));
+  std::error_code error;
+  if (std::filesystem::exists(socket, error)) return {};
+  return "no X server answers on DISPLAY=" + display;
 }
 
 // Ends the program right after the window has been painted for the first time: how the start-up
@@ -52,11 +63,11 @@ bool hasArgument(int argc, char** argv, const char* wanted) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!hasDisplay()) {
+  if (const std::string reason = missingDisplay(); !reason.empty()) {
     std::fprintf(stderr,
-                 "pelmora: no display available (DISPLAY and WAYLAND_DISPLAY are not set); "
-                 "to run it without a screen use: xvfb-run -a %s\n",
-                 argv[0]);
+                 "pelmora: no display available (%s); to run it without a screen use: "
+                 "xvfb-run -a %s\n",
+                 reason.c_str(), argv[0]);
     return 1;
   }
 

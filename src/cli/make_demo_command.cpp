@@ -9,7 +9,7 @@
 namespace pelmora::cli {
 
 int runMakeDemo(const Arguments& arguments, Streams streams) {
-  if (saveRomFile(buildDemoImage(), arguments.positional[0]) != kRomFileOk) {
+  if (writeRomFile(buildDemoImage(), arguments.positional[0]) != kRomFileOk) {
     streams.err << kSaveFailedMessage << '\n';
     return kExitWriteFailed;
   }

@@ -77,6 +77,8 @@ bool darkColorSet(std::uint8_t colour) {
          colour == 0x3E || colour == 0x3F;
 }
 
+bool lightCaption(std::uint8_t colour) { return colour >= 64 || darkColorSet(colour); }
+
 std::string paletteCaption(std::uint8_t colour) {
   const std::string digits = twoDigitHex(colour);
   return colour < 16 ? digits.substr(1) : digits;

@@ -28,6 +28,10 @@ void cyclePaletteSet(EditorState& state);
 // Colours whose squares take light text: 1-3, 8-15, 29-31, 46, 47, 62, 63.
 bool darkColorSet(std::uint8_t colour);
 
+// Whether a palette square's caption is drawn in light text: the dark colours, and bytes from
+// 64 up, which have no colour of their own and show (almost) black.
+bool lightCaption(std::uint8_t colour);
+
 // A palette square's caption: upper-case hexadecimal without leading zeros (0, F, 30).
 std::string paletteCaption(std::uint8_t colour);
 

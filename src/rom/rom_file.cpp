@@ -13,9 +13,10 @@ namespace pelmora {
 namespace {
 
 constexpr std::size_t kMinimumFileSize = kRomHeaderSize + 1;
-// The largest iNES image (255 PRG banks, 255 CHR banks and more in the NES 2.0 extension) stays
-// well below this; anything larger is not a ROM and would only exhaust memory.
-constexpr std::uint64_t kMaximumFileSize = 64u << 20;
+// The largest iNES image (255 PRG banks and 255 CHR banks, about 6 MiB) stays below this.
+// Anything larger is not an image of this game and would only cost memory, and the time of
+// playing update lists across all of it.
+constexpr std::uint64_t kMaximumFileSize = 8u << 20;
 constexpr std::array<std::uint8_t, 3> kInesSignature = {0x4E, 0x45, 0x53};  // "NES"
 
 bool readExactly(int descriptor, std::uint8_t* data, std::size_t size) {
@@ -60,6 +61,14 @@ class RomFileReader {
   bool usable_ = false;
 };
 
+std::vector<std::uint8_t> fileContent(const RomImage& rom) {
+  std::vector<std::uint8_t> content;
+  content.reserve(kRomHeaderSize + rom.body.size());
+  content.insert(content.end(), rom.header.begin(), rom.header.end());
+  content.insert(content.end(), rom.body.begin(), rom.body.end());
+  return content;
+}
+
 bool hasInesSignature(const RomImage& rom) {
   return std::equal(kInesSignature.begin(), kInesSignature.end(), rom.header.begin());
 }
@@ -94,11 +103,13 @@ std::int16_t loadRomFile(RomImage& rom, const std::filesystem::path& path) {
 }
 
 std::int16_t saveRomFile(const RomImage& rom, const std::filesystem::path& path) {
-  std::vector<std::uint8_t> image;
-  image.reserve(kRomHeaderSize + rom.body.size());
-  image.insert(image.end(), rom.header.begin(), rom.header.end());
-  image.insert(image.end(), rom.body.begin(), rom.body.end());
-  return replaceFileKeepingTail(path, image) ? kRomFileOk : kRomFileIoError;
+  return replaceFileSafely(path, fileContent(rom), ExistingTail::kKeep) ? kRomFileOk
+                                                                         : kRomFileIoError;
+}
+
+std::int16_t writeRomFile(const RomImage& rom, const std::filesystem::path& path) {
+  return replaceFileSafely(path, fileContent(rom), ExistingTail::kDrop) ? kRomFileOk
+                                                                         : kRomFileIoError;
 }
 
 }  // namespace pelmora

@@ -28,4 +28,8 @@ std::int16_t loadRomBytes(RomImage& rom, const std::uint8_t* data, std::size_t s
 // either the old file or the whole new one. Returns kRomFileOk or kRomFileIoError.
 std::int16_t saveRomFile(const RomImage& rom, const std::filesystem::path& path);
 
+// As saveRomFile, but the file afterwards holds exactly the image: a longer file loses its tail.
+// For writing a new image rather than saving one back.
+std::int16_t writeRomFile(const RomImage& rom, const std::filesystem::path& path);
+
 }  // namespace pelmora

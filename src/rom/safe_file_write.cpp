@@ -71,7 +71,8 @@ struct ExistingFile {
   std::vector<std::uint8_t> tail;
 };
 
-std::optional<ExistingFile> inspectTarget(const fs::path& target, std::size_t contentSize) {
+std::optional<ExistingFile> inspectTarget(const fs::path& target, std::size_t contentSize,
+                                          ExistingTail tail) {
   ExistingFile existing;
   if (::lstat(target.c_str(), &existing.info) != 0) {
     if (errno == ENOENT) return existing;
@@ -79,6 +80,7 @@ std::optional<ExistingFile> inspectTarget(const fs::path& target, std::size_t co
   }
   existing.exists = true;
   if (!S_ISREG(existing.info.st_mode) || !writable(target, existing.info)) return std::nullopt;
+  if (tail == ExistingTail::kDrop) return existing;
   const int descriptor = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return std::nullopt;
   const bool read = readTail(descriptor, contentSize, existing.tail);
@@ -114,11 +116,12 @@ bool fillTemporary(int descriptor, const std::vector<std::uint8_t>& content,
 
 }  // namespace
 
-bool replaceFileKeepingTail(const fs::path& path, const std::vector<std::uint8_t>& content) {
+bool replaceFileSafely(const fs::path& path, const std::vector<std::uint8_t>& content,
+                       ExistingTail tail) {
   if (path.empty()) return false;
   const std::optional<fs::path> target = resolveLinks(path);
   if (!target) return false;
-  const std::optional<ExistingFile> existing = inspectTarget(*target, content.size());
+  const std::optional<ExistingFile> existing = inspectTarget(*target, content.size(), tail);
   if (!existing) return false;
 
   fs::path folder = target->parent_path();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <map>
 
 #include "app/picture_surface.h"
 #include "app_harness.h"
@@ -23,6 +24,8 @@ class MainWindowTest : public QObject {
 
  private slots:
   void startsEmptyWithEditingDisabled();
+  void controlsStandWhereTheLayoutPutsThem_data();
+  void controlsStandWhereTheLayoutPutsThem();
   void startUpViewsShowColourZero();
   void openShowsTheTitleScreen();
   void openResetsTheSelection();
@@ -69,6 +72,50 @@ void MainWindowTest::startsEmptyWithEditingDisabled() {
   QCOMPARE(w.cmdExitApp->toolTip(), QStringLiteral("Exit Program"));
   QCOMPARE(w.cmdChangePal->text(), QStringLiteral("P"));
   QVERIFY(h.dialogs.messages.empty());
+}
+
+// Places and sizes in the client area (or, for controls inside a frame, in the frame), with the
+// first and last member of each group, so a wrong step in a grid shows.
+void MainWindowTest::controlsStandWhereTheLayoutPutsThem_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QRect>("expected");
+  const std::vector<std::pair<const char*, QRect>> rows = {
+      {"cmdOpenFile", {16, 8, 25, 25}},       {"cmdSaveFile", {48, 8, 25, 25}},
+      {"cmdExitApp", {80, 8, 25, 25}},        {"cmdChangePal", {120, 8, 25, 25}},
+      {"NAT0", {16, 40, 256, 240}},           {"NAT1", {16, 280, 256, 240}},
+      {"ATT0", {280, 40, 256, 240}},          {"ATT1", {280, 280, 256, 240}},
+      {"PAT0", {560, 40, 256, 256}},          {"picSelTile", {576, 300, 32, 32}},
+      {"lblTileID", {560, 304, 17, 17}},      {"fraAttSel", {624, 296, 193, 32}},
+      {"optAttSel0", {24, 11, 25, 17}},       {"optAttSel3", {144, 11, 25, 17}},
+      {"fraPalEdit", {544, 336, 273, 209}},   {"lbl_bkgpal0_0", {8, 16, 16, 16}},
+      {"lbl_bkgpal0_31", {248, 32, 16, 16}},  {"lbl_bkgpalAlt_0", {8, 64, 16, 16}},
+      {"lbl_bkgpalAlt_79", {248, 160, 16, 16}}, {"lbl_coinpal_0", {104, 184, 16, 16}},
+      {"lbl_coinpal_6", {248, 184, 16, 16}},  {"chkEnableCoin", {72, 184, 17, 17}},
+      {"Label1", {16, 186, 41, 17}},
+  };
+  for (const auto& [name, rect] : rows) QTest::newRow(name) << QString(name) << rect;
+}
+
+void MainWindowTest::controlsStandWhereTheLayoutPutsThem() {
+  QFETCH(QString, control);
+  QFETCH(QRect, expected);
+  WindowHarness h;
+  app::frmMain& w = h.window;
+  const std::map<QString, QWidget*> controls = {
+      {"cmdOpenFile", w.cmdOpenFile},       {"cmdSaveFile", w.cmdSaveFile},
+      {"cmdExitApp", w.cmdExitApp},         {"cmdChangePal", w.cmdChangePal},
+      {"NAT0", w.NAT0},                     {"NAT1", w.NAT1},
+      {"ATT0", w.ATT0},                     {"ATT1", w.ATT1},
+      {"PAT0", w.PAT0},                     {"picSelTile", w.picSelTile},
+      {"lblTileID", w.lblTileID},           {"fraAttSel", w.fraAttSel},
+      {"optAttSel0", w.optAttSel[0]},       {"optAttSel3", w.optAttSel[3]},
+      {"fraPalEdit", w.fraPalEdit},         {"lbl_bkgpal0_0", w.lbl_bkgpal0[0]},
+      {"lbl_bkgpal0_31", w.lbl_bkgpal0[31]}, {"lbl_bkgpalAlt_0", w.lbl_bkgpalAlt[0]},
+      {"lbl_bkgpalAlt_79", w.lbl_bkgpalAlt[79]}, {"lbl_coinpal_0", w.lbl_coinpal[0]},
+      {"lbl_coinpal_6", w.lbl_coinpal[6]},  {"chkEnableCoin", w.chkEnableCoin},
+      {"Label1", w.Label1},
+  };
+  QCOMPARE(controls.at(control)->geometry(), expected);
 }
 
 void MainWindowTest::startUpViewsShowColourZero() {

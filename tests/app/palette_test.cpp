@@ -221,6 +221,8 @@ void PaletteTest::squareCaptionsAndTextColours_data() {
   QTest::newRow("0x3F") << 0x3F << "3F" << true;
   QTest::newRow("0x1D") << 0x1D << "1D" << true;
   QTest::newRow("0x30") << 0x30 << "30" << false;
+  QTest::newRow("0x40, no colour of its own") << 0x40 << "40" << true;
+  QTest::newRow("0xA7, black") << 0xA7 << "A7" << true;
 }
 
 void PaletteTest::squareCaptionsAndTextColours() {

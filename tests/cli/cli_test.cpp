@@ -211,6 +211,11 @@ TEST_F(CliTest, MakeDemoWritesTheBuildersImage) {
   const CliRun result = run({"make-demo", path("made.nes")});
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(readFileBytes(folder / "made.nes"), fileBytes(buildDemoImage()));
+
+  // Over a longer file the result is the demo image alone, not the demo with the old tail.
+  writeFileBytes(folder / "longer.nes", std::vector<std::uint8_t>(500000, 0x11));
+  ASSERT_EQ(run({"make-demo", path("longer.nes")}).exitCode, 0);
+  EXPECT_EQ(readFileBytes(folder / "longer.nes"), fileBytes(buildDemoImage()));
 }
 
 std::vector<int> intArray(const QJsonValue& value) {

@@ -41,8 +41,10 @@ TEST(ChooseTile, PressesOutsideTheSheetChangeNothing) {
     EXPECT_FALSE(chooseTile(state, x, y));
     EXPECT_EQ(state.selectedTile, 0x42);
   }
-  // Rounding happens before the range test: 255.4 is 255, -0.4 is 0, 2.5 rounds to even 2.
+  // Rounding happens before the range test: 255.4 is 255, -0.4 is 0, 255.5 is 256.
   EXPECT_TRUE(chooseTile(state, 255.4, -0.4));
+  EXPECT_EQ(state.selectedTile, 0x0F);
+  EXPECT_FALSE(chooseTile(state, 255.5, 0));
   EXPECT_EQ(state.selectedTile, 0x0F);
 }
 
@@ -53,7 +55,9 @@ TEST(PlaceTile, WritesOnlyTheTileByteUnderThePress) {
     int address;
   };
   for (const Case& c : {Case{0, 0, 0, 0x2000}, Case{0, 255, 239, 0x23BF}, Case{2, 8, 8, 0x2821},
-                        Case{2, 7, 239, 0x2BA0}, Case{0, 100, 50, 0x2000 + 6 * 32 + 12}}) {
+                        Case{2, 7, 239, 0x2BA0}, Case{0, 100, 50, 0x2000 + 6 * 32 + 12},
+                        // Halves go to the even neighbour: 7.5 is 8, 6.5 is 6, 8.5 is 8.
+                        Case{0, 7.5, 0, 0x2001}, Case{0, 6.5, 0, 0x2000}, Case{0, 8.5, 15.5, 0x2041}}) {
     EditorState state;
     state.selectedTile = 0xA7;
     const PpuImage before = state.ppuImage;

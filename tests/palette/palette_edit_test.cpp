@@ -78,6 +78,10 @@ TEST(PaletteCaptions, HexAndTextColour) {
   EXPECT_FALSE(darkColorSet(0x00));
   EXPECT_FALSE(darkColorSet(0x20));
   EXPECT_FALSE(darkColorSet(0x2D));
+  EXPECT_TRUE(lightCaption(0x0D));
+  EXPECT_FALSE(lightCaption(0x2D));
+  EXPECT_TRUE(lightCaption(0x40)) << "the almost black of byte 64";
+  EXPECT_TRUE(lightCaption(0xFF));
 }
 
 }  // namespace
