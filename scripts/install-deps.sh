@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  libspng-dev zlib1g-dev libcli11-dev nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev
