@@ -31,6 +31,39 @@ void decodeTile(const std::uint8_t* tile, std::uint8_t* pixels) {
   }
 }
 
+// The inverse of decodeTile: bit 1 of each pixel into plane 1, bit 0 into plane 0.
+void encodeTile(const std::uint8_t* pixels, std::uint8_t* tile) {
+  for (int y = 0; y < 8; ++y) {
+    unsigned low = 0;
+    unsigned high = 0;
+    for (int x = 0; x < 8; ++x) {
+      const unsigned value = pixels[y * 8 + x];
+      low = (low << 1) | (value & 1u);
+      high = (high << 1) | ((value >> 1) & 1u);
+    }
+    tile[y] = static_cast<std::uint8_t>(low);
+    tile[y + 8] = static_cast<std::uint8_t>(high);
+  }
+}
+
+Status checkTileCount(std::int16_t count) {
+  if (count < 0 || count > kMaxChrTileCount) {
+    return outOfRange("a tile count of " + std::to_string(count) + " is outside 0-" +
+                      std::to_string(kMaxChrTileCount));
+  }
+  return success();
+}
+
+Status checkTileSpan(std::size_t bodySize, std::int64_t start, std::int16_t count) {
+  const std::int64_t end = start + std::int64_t{count} * static_cast<std::int64_t>(kChrTileBytes);
+  if (start < 0 || end > static_cast<std::int64_t>(bodySize)) {
+    return outOfRange(std::to_string(count) + " tiles from body offset " + std::to_string(start) +
+                      " reach past the end of the image (" + std::to_string(bodySize) +
+                      " bytes)");
+  }
+  return success();
+}
+
 }  // namespace
 
 std::int32_t chrBankSize(std::int16_t sizeCode) {
@@ -44,16 +77,8 @@ std::int32_t chrBankSize(std::int16_t sizeCode) {
 
 Status decodeChrTiles(const std::vector<std::uint8_t>& body, std::int64_t start, std::int16_t count,
                       TileSheet& sheet) {
-  if (count < 0 || count > kMaxChrTileCount) {
-    return outOfRange("a tile count of " + std::to_string(count) + " is outside 0-" +
-                      std::to_string(kMaxChrTileCount));
-  }
-  const std::int64_t end = start + std::int64_t{count} * static_cast<std::int64_t>(kChrTileBytes);
-  if (start < 0 || end > static_cast<std::int64_t>(body.size())) {
-    return outOfRange(std::to_string(count) + " tiles from body offset " + std::to_string(start) +
-                      " reach past the end of the image (" + std::to_string(body.size()) +
-                      " bytes)");
-  }
+  if (Status counted = checkTileCount(count); !counted) return counted;
+  if (Status inside = checkTileSpan(body.size(), start, count); !inside) return inside;
   TileSheet decoded(static_cast<std::size_t>(count) * kTilePixels, 0);
   for (std::size_t tile = 0; tile < static_cast<std::size_t>(count); ++tile) {
     decodeTile(body.data() + start + tile * kChrTileBytes, decoded.data() + tile * kTilePixels);
@@ -62,10 +87,33 @@ Status decodeChrTiles(const std::vector<std::uint8_t>& body, std::int64_t start,
   return success();
 }
 
+Status encodeChrTiles(const TileSheet& sheet, std::int16_t count, std::vector<std::uint8_t>& body,
+                      std::int64_t start) {
+  if (Status counted = checkTileCount(count); !counted) return counted;
+  const std::size_t pixels = static_cast<std::size_t>(count) * kTilePixels;
+  if (sheet.size() < pixels) {
+    return outOfRange("the tile sheet holds " + std::to_string(sheet.size() / kTilePixels) +
+                      " tiles; " + std::to_string(count) + " are to be written");
+  }
+  if (Status inside = checkTileSpan(body.size(), start, count); !inside) return inside;
+  for (std::size_t tile = 0; tile < static_cast<std::size_t>(count); ++tile) {
+    encodeTile(sheet.data() + tile * kTilePixels, body.data() + start + tile * kChrTileBytes);
+  }
+  return success();
+}
+
+std::int64_t chrBankStart(const RomImage& rom, std::uint8_t bank, std::int16_t sizeCode) {
+  return static_cast<std::int64_t>(rom.chrOffset()) + std::int64_t{bank} * chrBankSize(sizeCode);
+}
+
 Status loadChrBank(const RomImage& rom, TileSheet& sheet, std::uint8_t bank, std::int16_t sizeCode) {
-  const std::int64_t start = static_cast<std::int64_t>(rom.chrOffset()) +
-                             std::int64_t{bank} * chrBankSize(sizeCode);
-  return decodeChrTiles(rom.body, start, static_cast<std::int16_t>(kSheetTiles), sheet);
+  return decodeChrTiles(rom.body, chrBankStart(rom, bank, sizeCode),
+                        static_cast<std::int16_t>(kSheetTiles), sheet);
+}
+
+Status storeChrBank(const TileSheet& sheet, RomImage& rom, std::uint8_t bank, std::int16_t sizeCode) {
+  return encodeChrTiles(sheet, static_cast<std::int16_t>(kSheetTiles), rom.body,
+                        chrBankStart(rom, bank, sizeCode));
 }
 
 }  // namespace pelmora

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "rom/chr_tiles.h"
 #include "rom/ppu_update_list.h"
 #include "rom/rom_word.h"
 #include "rom/title_layout.h"
@@ -109,6 +110,21 @@ void exportPalettes(std::vector<std::uint8_t>& body, const EditorState& state) {
   }
 }
 
+// The title's tile bank must lie inside the image and the sheet must hold all its tiles.
+Status checkTitleTilesFit(const TileSheet& sheet, const RomImage& rom) {
+  const std::int64_t start = chrBankStart(rom, title::kTitleChrBank, title::kTitleChrSizeCode);
+  const std::int64_t end = start + static_cast<std::int64_t>(kSheetTiles * kChrTileBytes);
+  if (end > static_cast<std::int64_t>(rom.body.size())) {
+    return outOfRange("the image body has " + std::to_string(rom.body.size()) +
+                      " bytes; the title's tile bank needs " + std::to_string(end));
+  }
+  if (sheet.size() != kSheetTiles * kTilePixels) {
+    return outOfRange("the tile sheet holds " + std::to_string(sheet.size()) + " pixels, not " +
+                      std::to_string(kSheetTiles * kTilePixels));
+  }
+  return success();
+}
+
 }  // namespace
 
 std::array<std::uint8_t, 2> titlePointerBytes(std::int32_t position) {
@@ -124,11 +140,15 @@ std::vector<std::uint8_t> buildUpdateList(std::int16_t slot, const PpuImage& ppu
 
 Status exportTitleScreen(EditorState& state, RomImage& rom) {
   // The layout is fixed: every byte it writes lies below kExportEnd (the tests check the
-  // highest one), so this one test guarantees that no write below leaves the image.
+  // highest one), so this test and the tile bank's own guarantee that no write below leaves
+  // the image.
   if (rom.body.size() < static_cast<std::size_t>(title::kExportEnd)) {
     return outOfRange("the image body has " + std::to_string(rom.body.size()) +
                       " bytes; the title screen layout needs " + std::to_string(title::kExportEnd));
   }
+  if (Status tiles = checkTitleTilesFit(state.tileSheet, rom); !tiles) return tiles;
+  // The tiles go first: in an image whose tile bank overlaps bank 25 the title lists win.
+  storeChrBank(state.tileSheet, rom, title::kTitleChrBank, title::kTitleChrSizeCode);
   std::copy_n(state.bkgPalettes.begin(), kBackgroundSetEntries,
               state.ppuImage.begin() + kBackgroundPalette);
   exportNameTables(rom.body, state.ppuImage, state.romPalette, state.stream35Row);

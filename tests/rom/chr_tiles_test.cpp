@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace pelmora {
 namespace {
 
@@ -62,6 +64,32 @@ TEST(LoadChrBank, StartsAfterPrgAndAlwaysDecodes256Tiles) {
   EXPECT_EQ(chrBankSize(1), 4096);
   EXPECT_EQ(chrBankSize(2), 2048);
   EXPECT_EQ(chrBankSize(0), 8192);
+}
+
+TEST(EncodeChrTiles, IsTheExactInverseOfDecodingOnRandomBanks) {
+  std::mt19937 random(14);
+  for (int bank = 0; bank < 20; ++bank) {
+    std::vector<std::uint8_t> body(5 + 4096 + 7);
+    for (auto& byte : body) byte = static_cast<std::uint8_t>(random());
+    const std::vector<std::uint8_t> original = body;
+    TileSheet sheet;
+    ASSERT_TRUE(decodeChrTiles(body, 5, 256, sheet));
+    std::fill(body.begin() + 5, body.end() - 7, 0);
+    ASSERT_TRUE(encodeChrTiles(sheet, 256, body, 5));
+    ASSERT_EQ(body, original) << "bank " << bank;
+  }
+}
+
+TEST(EncodeChrTiles, RangeFailuresLeaveTheBodyAlone) {
+  std::vector<std::uint8_t> body(64, 0x5A);
+  const TileSheet sheet(4 * 64, 3);
+  EXPECT_FALSE(encodeChrTiles(sheet, 4, body, 1));       // runs past the body
+  EXPECT_FALSE(encodeChrTiles(sheet, 5, body, 0));       // more tiles than the sheet holds
+  EXPECT_FALSE(encodeChrTiles(sheet, -1, body, 0));
+  EXPECT_FALSE(encodeChrTiles(sheet, 1, body, -16));
+  EXPECT_EQ(body, std::vector<std::uint8_t>(64, 0x5A));
+  ASSERT_TRUE(encodeChrTiles(sheet, 4, body, 0));
+  EXPECT_EQ(body, std::vector<std::uint8_t>(64, 0xFF));
 }
 
 }  // namespace

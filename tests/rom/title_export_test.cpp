@@ -163,7 +163,32 @@ TEST_F(TitleExport, AnImageTooShortForTheLayoutIsLeftUntouched) {
   EXPECT_EQ(state, stateBefore);
 
   rom.body.resize(title::kExportEnd);
+  EXPECT_FALSE(exportTitleScreen(state, rom)) << "tile bank 30 lies past the shortened body";
+  EXPECT_EQ(state, stateBefore);
+  rom.header[4] = 4;  // tile bank 30 at 0x2E000, inside the shortened body
   EXPECT_TRUE(exportTitleScreen(state, rom)) << "the layout needs no byte beyond 0x33696";
+}
+
+TEST_F(TitleExport, ATileEditIsSavedAtExactlyItsSixteenBytes) {
+  exportOnce();
+  const RomImage before = rom;
+  exportOnce();
+  EXPECT_EQ(rom, before) << "an image with no tile edit keeps every tile byte";
+  const std::size_t tile = 0x5B;
+  state.tileSheet[tile * 64 + 0] = 1;   // row 0, plane 0
+  state.tileSheet[tile * 64 + 63] = 2;  // row 7, plane 1
+  exportOnce();
+  const std::size_t first = 16 * 16384 + 30 * 4096 + tile * 16;
+  EXPECT_EQ(differences(before, rom), (std::vector<std::size_t>{first, first + 15}));
+  EXPECT_EQ(rom.body[first], 0x80);
+  EXPECT_EQ(rom.body[first + 15], 0x01);
+}
+
+TEST_F(TitleExport, ASheetWithoutAllTilesIsRefusedBeforeAnyWrite) {
+  state.tileSheet.pop_back();
+  const RomImage before = rom;
+  EXPECT_FALSE(exportTitleScreen(state, rom));
+  EXPECT_EQ(rom, before);
 }
 
 TEST(BuildUpdateList, ListLengthsAreFixedPerSlot) {
