@@ -1,15 +1,38 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages Pelmora needs, only those that are missing.
+#
+# Usage: scripts/install-deps.sh [--tests] [--package]
+#   (no option)  what building and running the editor and pelmora-cli needs
+#   --tests      also what the test command needs: test and benchmark libraries, clang for the
+#                fuzzer and the sanitizers, a virtual X server, the desktop-file and AppStream
+#                validators, and the screenshot tools
+#   --package    also what building the .deb needs (dpkg-shlibdeps)
 set -euo pipefail
 
-packages=(
+editor_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
   libspng-dev zlib1g-dev libcli11-dev nlohmann-json3-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
-  clang libclang-rt-14-dev
 )
+test_packages=(
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool imagemagick
+  desktop-file-utils appstream
+)
+package_packages=(dpkg-dev file)
+
+packages=("${editor_packages[@]}")
+for option in "$@"; do
+  case "$option" in
+    --tests) packages+=("${test_packages[@]}") ;;
+    --package) packages+=("${package_packages[@]}") ;;
+    *)
+      echo "usage: scripts/install-deps.sh [--tests] [--package]" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
