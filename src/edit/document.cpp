@@ -36,6 +36,7 @@ SaveResult saveDocumentAs(Document& document, const std::filesystem::path& path)
   const Status exported = exportTitleScreen(document.state, document.rom);
   if (!exported) return {SaveStatus::kExportFailed, exported.error().what};
   if (saveRomFile(document.rom, path) != kRomFileOk) return {SaveStatus::kWriteFailed, {}};
+  document.markSaved();
   return {SaveStatus::kSaved, {}};
 }
 

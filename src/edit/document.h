@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "edit/edit_history.h"
 #include "rom/codec_result.h"
 #include "rom/rom_image.h"
 #include "state/editor_state.h"
@@ -19,6 +20,11 @@ struct Document {
   EditorState state;
   std::filesystem::path path;  // empty until a file has been opened
   bool loaded = false;
+  EditHistory history;  // empty after every Open
+
+  // Whether the document differs from what was last opened or saved.
+  bool isModified() const { return !history.isClean(); }
+  void markSaved() { history.markClean(); }
 };
 
 enum class OpenStatus {
@@ -51,6 +57,7 @@ struct SaveResult {
 };
 
 // Exports the title screen into the document's image and writes it to the document's file.
+// Once written, the document counts as unmodified.
 SaveResult saveDocument(Document& document);
 
 // The same, to another file (the command line's re-save).

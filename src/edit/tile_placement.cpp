@@ -1,15 +1,13 @@
 #include "edit/tile_placement.h"
 
 #include "edit/pointer_position.h"
+#include "edit/screen_cells.h"
 #include "state/hex_caption.h"
-#include "state/ppu_map.h"
 
 namespace pelmora {
 namespace {
 
 constexpr int kSheetLast = 255;       // the tile sheet view is 256 x 256
-constexpr int kScreenLastX = 255;     // a screen view is 256 x 240
-constexpr int kScreenLastY = 239;
 constexpr int kSheetCell = 16;        // a tile is 16 x 16 view pixels on the sheet
 constexpr int kPreviewSize = 32;
 
@@ -24,11 +22,9 @@ bool chooseTile(EditorState& state, double x, double y) {
 }
 
 bool placeTile(EditorState& state, int nameTable, double x, double y) {
-  const auto column = viewCoordinate(x, kScreenLastX);
-  const auto row = viewCoordinate(y, kScreenLastY);
-  if (!column || !row) return false;
-  const std::uint16_t base = nameTable == 2 ? ppu_address::kNameTable2 : ppu_address::kNameTable0;
-  state.ppuImage[base + (*row / 8) * 32 + *column / 8] = state.selectedTile;
+  const auto cell = tileCellAt(x, y);
+  if (!cell) return false;
+  state.ppuImage[tileAddress(nameTable == 2 ? 2 : 0, *cell)] = state.selectedTile;
   return true;
 }
 

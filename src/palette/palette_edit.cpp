@@ -9,50 +9,66 @@ namespace {
 
 constexpr std::size_t kColoursPerPalette = 4;
 
-template <std::size_t N>
-void storeAt(std::array<std::uint8_t, N>& array, std::size_t index, std::uint8_t value) {
-  if (index < N) array[index] = value;
+// The squares sharing colour 0 with square `index`, one per palette, within `first` .. `end`.
+std::vector<std::size_t> colourZeroGroup(std::size_t first, std::size_t end) {
+  std::vector<std::size_t> squares;
+  for (std::size_t entry = first; entry < end; entry += kColoursPerPalette) squares.push_back(entry);
+  return squares;
 }
 
-}  // namespace
-
-std::uint8_t openPaletteSquare(EditorState& state, std::uint8_t target, std::uint8_t index) {
-  state.palTarget = target;
-  state.palTargetIndex = index;
+// The array of `target` in `state` (const or not), empty for an unknown target.
+template <class Byte, class State>
+std::span<Byte> squaresOf(State& state, std::uint8_t target) {
   switch (target) {
-    case kTargetRomPalette: return index < state.romPalette.size() ? state.romPalette[index] : 0;
-    case kTargetBackgroundSets:
-      return index < state.bkgPalettes.size() ? state.bkgPalettes[index] : 0;
-    case kTargetCoinPalette: return index < state.coinPalette.size() ? state.coinPalette[index] : 0;
+    case kTargetRomPalette: return state.romPalette;
+    case kTargetBackgroundSets: return state.bkgPalettes;
+    case kTargetCoinPalette: return state.coinPalette;
+    default: return {};
+  }
+}
+
+std::size_t squareCount(std::uint8_t target) {
+  switch (target) {
+    case kTargetRomPalette: return kPaletteEntries;
+    case kTargetBackgroundSets: return kBackgroundSets * kBackgroundSetEntries;
+    case kTargetCoinPalette: return kCoinEntries;
     default: return 0;
   }
 }
 
-void storePaletteColour(EditorState& state, std::uint8_t newVal) {
-  const std::size_t index = state.palTargetIndex;
+}  // namespace
+
+std::span<std::uint8_t> paletteSquares(EditorState& state, std::uint8_t target) {
+  return squaresOf<std::uint8_t>(state, target);
+}
+
+std::span<const std::uint8_t> paletteSquares(const EditorState& state, std::uint8_t target) {
+  return squaresOf<const std::uint8_t>(state, target);
+}
+
+std::vector<std::size_t> squaresStoredTogether(std::uint8_t target, std::size_t index) {
+  if (index >= squareCount(target)) return {};
   const bool firstColour = index % kColoursPerPalette == 0;
-  switch (state.palTarget) {
-    case kTargetRomPalette:
-      storeAt(state.romPalette, index, newVal);
-      // Colour 0 is shared by all eight palettes.
-      if (firstColour && index < state.romPalette.size()) {
-        for (std::size_t entry = 0; entry < kPaletteEntries; entry += kColoursPerPalette) {
-          state.romPalette[entry] = newVal;
-        }
-      }
-      break;
-    case kTargetBackgroundSets:
-      storeAt(state.bkgPalettes, index, newVal);
-      // Colour 0 is shared by the four palettes of the same set only.
-      if (firstColour && index < state.bkgPalettes.size()) {
-        const std::size_t set = index / kBackgroundSetEntries;
-        for (std::size_t entry = 0; entry < kBackgroundSetEntries; entry += kColoursPerPalette) {
-          state.bkgPalettes[set * kBackgroundSetEntries + entry] = newVal;
-        }
-      }
-      break;
-    case kTargetCoinPalette: storeAt(state.coinPalette, index, newVal); break;
-    default: break;
+  // Colour 0 is shared by all eight palettes of romPalette, and by the four palettes of one set.
+  if (firstColour && target == kTargetRomPalette) return colourZeroGroup(0, kPaletteEntries);
+  if (firstColour && target == kTargetBackgroundSets) {
+    const std::size_t first = index / kBackgroundSetEntries * kBackgroundSetEntries;
+    return colourZeroGroup(first, first + kBackgroundSetEntries);
+  }
+  return {index};
+}
+
+std::uint8_t openPaletteSquare(EditorState& state, std::uint8_t target, std::uint8_t index) {
+  state.palTarget = target;
+  state.palTargetIndex = index;
+  const auto squares = paletteSquares(state, target);
+  return index < squares.size() ? squares[index] : 0;
+}
+
+void storePaletteColour(EditorState& state, std::uint8_t newVal) {
+  const auto squares = paletteSquares(state, state.palTarget);
+  for (const std::size_t square : squaresStoredTogether(state.palTarget, state.palTargetIndex)) {
+    squares[square] = newVal;
   }
   applyPaletteSet(state, state.paletteSet);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "state/editor_state.h"
 
@@ -12,6 +14,17 @@ constexpr std::uint8_t kPaletteSetCount = 6;  // paletteSet runs 0-5
 // Makes the square `index` of palette array `target` the one the selector edits and returns
 // its current colour (what the selector opens with).
 std::uint8_t openPaletteSquare(EditorState& state, std::uint8_t target, std::uint8_t index);
+
+// The squares of palette array `target`: romPalette, bkgPalettes or coinPalette (empty for any
+// other target).
+std::span<std::uint8_t> paletteSquares(EditorState& state, std::uint8_t target);
+std::span<const std::uint8_t> paletteSquares(const EditorState& state, std::uint8_t target);
+
+// The squares of array `target` a store into square `index` writes: colour 0 of a palette in
+// romPalette writes colour 0 of all eight palettes, colour 0 of a palette in a background set the
+// colour 0 of the four palettes of that set; every other square only itself. Empty for a square
+// outside the array.
+std::vector<std::size_t> squaresStoredTogether(std::uint8_t target, std::size_t index);
 
 // Stores the selector's colour in the square last opened. Colour 0 of a palette in romPalette
 // goes to colour 0 of all eight palettes; colour 0 of a palette in a background set goes to
