@@ -1,7 +1,9 @@
 // pelmora-cli info ROM: what the import read from an image, as one JSON object.
 
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <nlohmann/json.hpp>
 #include <ostream>
-#include <sstream>
 #include <string>
 
 #include "cli/cli_command.h"
@@ -11,64 +13,57 @@
 namespace pelmora::cli {
 namespace {
 
-template <class Bytes>
-std::string jsonArray(const Bytes& bytes) {
-  std::ostringstream text;
-  text << '[';
-  const char* separator = "";
-  for (const auto byte : bytes) {
-    text << separator << static_cast<int>(byte);
-    separator = ", ";
-  }
-  text << ']';
-  return text.str();
-}
+using Json = nlohmann::ordered_json;
 
 // The body offset behind slot 1 and slots 8-35, by slot number.
-std::optional<std::string> titlePointers(const RomImage& rom, std::ostream& err) {
-  std::ostringstream text;
-  text << '{';
-  const char* separator = "";
+Expected<Json> titlePointers(const RomImage& rom) {
+  Json pointers = Json::object();
   for (int slot = title::kPaletteSlot; slot <= title::kFirstListSlot; ++slot) {
     if (slot > title::kPaletteSlot && slot < title::kFirstScreenSlot) continue;
     const Expected<std::int32_t> offset = titleListOffset(rom.body, slot);
-    if (!offset) {
-      err << "The title screen could not be read from this image: " << offset.error().what << '\n';
-      return std::nullopt;
-    }
-    text << separator << '"' << slot << "\": " << *offset;
-    separator = ", ";
+    if (!offset) return offset.error();
+    pointers[std::to_string(slot)] = *offset;
   }
-  text << '}';
-  return text.str();
+  return pointers;
+}
+
+Json report(const Document& document, Json pointers) {
+  const EditorState& state = document.state;
+  return Json{
+      {"prgBanks", document.rom.prgBanks()},
+      {"chrOffset", document.rom.chrOffset()},
+      {"romPalette", state.romPalette},
+      {"bkgPalettes", state.bkgPalettes},
+      {"coinPalette", state.coinPalette},
+      {"coinEnabled", state.coinEnabled},
+      {"stream35Row", state.stream35Row},
+      {"titlePointers", std::move(pointers)},
+  };
+}
+
+int runInfo(const std::filesystem::path& rom, Streams streams) {
+  Document document;
+  if (const auto failed = openOrReport(document, rom, streams.err)) return *failed;
+  const Expected<Json> pointers = titlePointers(document.rom);
+  if (!pointers) {
+    return reportFile(streams.err, rom,
+                      "The title screen could not be read from this image: " +
+                          pointers.error().what,
+                      kExitTitleScreen);
+  }
+  streams.out << report(document, *pointers).dump(2) << '\n';
+  streams.out.flush();
+  if (!streams.out) return reportFile(streams.err, "<standard output>", "Error writing the report!", kExitWriteFailed);
+  return kExitOk;
 }
 
 }  // namespace
 
-int runInfo(const Arguments& arguments, Streams streams) {
-  Document document;
-  if (const auto failed = openOrReport(document, arguments.positional[0], streams.err))
-    return *failed;
-  const std::optional<std::string> pointers = titlePointers(document.rom, streams.err);
-  if (!pointers) return kExitTitleScreen;
-
-  const EditorState& state = document.state;
-  streams.out << "{\n"
-              << "  \"prgBanks\": " << static_cast<int>(document.rom.prgBanks()) << ",\n"
-              << "  \"chrOffset\": " << document.rom.chrOffset() << ",\n"
-              << "  \"romPalette\": " << jsonArray(state.romPalette) << ",\n"
-              << "  \"bkgPalettes\": " << jsonArray(state.bkgPalettes) << ",\n"
-              << "  \"coinPalette\": " << jsonArray(state.coinPalette) << ",\n"
-              << "  \"coinEnabled\": " << (state.coinEnabled ? "true" : "false") << ",\n"
-              << "  \"stream35Row\": " << jsonArray(state.stream35Row) << ",\n"
-              << "  \"titlePointers\": " << *pointers << "\n"
-              << "}\n";
-  streams.out.flush();
-  if (!streams.out) {
-    streams.err << "Error writing the report!\n";
-    return kExitWriteFailed;
-  }
-  return kExitOk;
+Command addInfoCommand(CLI::App& program) {
+  auto rom = std::make_shared<std::string>();
+  CLI::App* command = program.add_subcommand("info", "Print what the title screen holds, as JSON");
+  command->add_option("ROM", *rom, "The ROM image")->required();
+  return {command, [rom](Streams streams) { return runInfo(*rom, streams); }};
 }
 
 }  // namespace pelmora::cli

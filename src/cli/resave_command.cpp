@@ -1,29 +1,33 @@
 // pelmora-cli resave ROM -o OUT: Open, then Save to another file.
 
-#include <ostream>
+#include <CLI/CLI.hpp>
+#include <memory>
 
 #include "cli/cli_command.h"
 
 namespace pelmora::cli {
+namespace {
 
-int runResave(const Arguments& arguments, Streams streams) {
+struct ResaveOptions {
+  std::string rom;
+  std::string out;
+};
+
+int runResave(const ResaveOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, arguments.positional[0], streams.err))
-    return *failed;
-  const SaveResult saved = saveDocumentAs(document, *arguments.option("-o"));
-  switch (saved.status) {
-    case SaveStatus::kSaved:
-      return kExitOk;
-    case SaveStatus::kExportFailed:
-      streams.err << "The title screen could not be written to this image: " << saved.reason
-                  << '\n';
-      return kExitTitleScreen;
-    case SaveStatus::kNoFile:
-    case SaveStatus::kWriteFailed:
-      break;
-  }
-  streams.err << kSaveFailedMessage << '\n';
-  return kExitWriteFailed;
+  if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
+  return reportSave(saveDocumentCopy(document, options.out), options.out, streams.err);
+}
+
+}  // namespace
+
+Command addResaveCommand(CLI::App& program) {
+  auto options = std::make_shared<ResaveOptions>();
+  CLI::App* command =
+      program.add_subcommand("resave", "Load, import, export and save as the editor does");
+  command->add_option("ROM", options->rom, "The ROM image")->required();
+  command->add_option("-o", options->out, "The file to write")->required();
+  return {command, [options](Streams streams) { return runResave(*options, streams); }};
 }
 
 }  // namespace pelmora::cli

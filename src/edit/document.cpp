@@ -1,5 +1,6 @@
 #include "edit/document.h"
 
+#include "rom/game_check.h"
 #include "rom/rom_file.h"
 #include "rom/title_export.h"
 #include "rom/title_import.h"
@@ -9,7 +10,7 @@ namespace pelmora {
 OpenResult openDocument(Document& document, const std::filesystem::path& path) {
   OpenResult result;
   Document opened;
-  result.loadCode = loadRomFile(opened.rom, path);
+  result.loadCode = loadRomFile(opened.rom, path, result.reason);
   if (result.loadCode != kRomFileOk) {
     result.status = OpenStatus::kLoadFailed;
     return result;
@@ -26,6 +27,8 @@ OpenResult openDocument(Document& document, const std::filesystem::path& path) {
   }
   opened.path = path;
   opened.loaded = true;
+  opened.openedRom = opened.rom;
+  result.unexpectedGame = !looksLikeTheGame(opened.rom);
   document = std::move(opened);
   result.status = OpenStatus::kOpened;
   return result;
@@ -35,8 +38,27 @@ SaveResult saveDocumentAs(Document& document, const std::filesystem::path& path)
   if (!document.loaded || path.empty()) return {SaveStatus::kNoFile, {}};
   const Status exported = exportTitleScreen(document.state, document.rom);
   if (!exported) return {SaveStatus::kExportFailed, exported.error().what};
-  if (saveRomFile(document.rom, path) != kRomFileOk) return {SaveStatus::kWriteFailed, {}};
+  const Status written = saveRomFileChecked(document.rom, path);
+  if (!written) return {SaveStatus::kWriteFailed, written.error().what};
+  document.path = path;
   document.markSaved();
+  return {SaveStatus::kSaved, {}};
+}
+
+Expected<RomImage> exportedImage(const Document& document) {
+  RomImage image = document.rom;
+  EditorState state = document.state;  // the export also touches the state
+  const Status exported = exportTitleScreen(state, image);
+  if (!exported) return exported.error();
+  return image;
+}
+
+SaveResult saveDocumentCopy(const Document& document, const std::filesystem::path& path) {
+  if (!document.loaded || path.empty()) return {SaveStatus::kNoFile, {}};
+  const Expected<RomImage> image = exportedImage(document);
+  if (!image) return {SaveStatus::kExportFailed, image.error().what};
+  const Status written = saveRomFileChecked(*image, path);
+  if (!written) return {SaveStatus::kWriteFailed, written.error().what};
   return {SaveStatus::kSaved, {}};
 }
 

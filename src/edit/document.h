@@ -20,6 +20,7 @@ struct Document {
   EditorState state;
   std::filesystem::path path;  // empty until a file has been opened
   bool loaded = false;
+  RomImage openedRom;  // the image exactly as the last successful Open read it
   EditHistory history;  // empty after every Open
 
   // Whether the document differs from what was last opened or saved.
@@ -36,7 +37,9 @@ enum class OpenStatus {
 struct OpenResult {
   OpenStatus status = OpenStatus::kLoadFailed;
   std::int16_t loadCode = 1;
-  std::string reason;  // for kImportFailed: what was out of range
+  std::string reason;  // why the file did not load, or for kImportFailed what was out of range
+  // Opened, but the coin-call sites hold what this game never has there (see looksLikeTheGame).
+  bool unexpectedGame = false;
 };
 
 // Loads `path` into a fresh image and imports it into a fresh state that keeps `document`'s
@@ -48,19 +51,28 @@ enum class SaveStatus {
   kSaved,
   kNoFile,        // nothing was ever loaded
   kExportFailed,  // the image cannot take the layout; nothing was changed or written
-  kWriteFailed,   // saveRomFile returned 1; the file on disk is unchanged
+  kWriteFailed,   // not written (the file on disk is unchanged), or it reads back differently
 };
 
 struct SaveResult {
   SaveStatus status = SaveStatus::kNoFile;
-  std::string reason;
+  std::string reason;  // in the user's words: what was out of range, or the system's reason
 };
 
 // Exports the title screen into the document's image and writes it to the document's file.
 // Once written, the document counts as unmodified.
 SaveResult saveDocument(Document& document);
 
-// The same, to another file (the command line's re-save).
+// Save As: the same, to another file, which becomes the document's file once it is written.
+// The file the document came from is left untouched.
 SaveResult saveDocumentAs(Document& document, const std::filesystem::path& path);
+
+// The image Save would write now: the title screen exported into a copy of the document's image.
+// The document is not changed.
+Expected<RomImage> exportedImage(const Document& document);
+
+// Writes exportedImage to `path` and changes nothing in the document (the command line's
+// re-save and files written on the side).
+SaveResult saveDocumentCopy(const Document& document, const std::filesystem::path& path);
 
 }  // namespace pelmora

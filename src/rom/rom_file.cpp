@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "rom/safe_file_write.h"
 
@@ -13,16 +14,16 @@ namespace pelmora {
 namespace {
 
 constexpr std::size_t kMinimumFileSize = kRomHeaderSize + 1;
-// The largest iNES image (255 PRG banks and 255 CHR banks, about 6 MiB) stays below this.
-// Anything larger is not an image of this game and would only cost memory, and the time of
-// playing update lists across all of it.
-constexpr std::uint64_t kMaximumFileSize = 8u << 20;
+// The largest iNES image (255 PRG banks and 255 CHR banks, about 6 MiB) stays below
+// kMaximumFileSize. Anything larger is not an image of this game and would only cost memory,
+// and the time of playing update lists across all of it.
 constexpr std::array<std::uint8_t, 3> kInesSignature = {0x4E, 0x45, 0x53};  // "NES"
 
 bool readExactly(int descriptor, std::uint8_t* data, std::size_t size) {
   while (size > 0) {
     const ssize_t got = ::read(descriptor, data, size);
     if (got < 0 && errno == EINTR) continue;
+    if (got == 0) errno = EIO;
     if (got <= 0) return false;
     data += got;
     size -= static_cast<std::size_t>(got);
@@ -31,49 +32,62 @@ bool readExactly(int descriptor, std::uint8_t* data, std::size_t size) {
 }
 
 // An open regular file, closed with the object. Anything else (a folder, a pipe that would wait
-// for a writer, a device) and files larger than any iNES image could be are refused before a
-// byte is read.
-class RomFileReader {
+// for a writer, a device) and files larger than `maximumSize` are refused before a byte is
+// read, with the reason in `problem`.
+class FileReader {
  public:
-  explicit RomFileReader(const std::filesystem::path& path)
+  FileReader(const std::filesystem::path& path, std::uint64_t maximumSize)
       : descriptor_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
     struct stat info {};
-    if (descriptor_ < 0 || ::fstat(descriptor_, &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_size < 0 || static_cast<std::uint64_t>(info.st_size) > kMaximumFileSize) {
-      return;
+    if (descriptor_ < 0 || ::fstat(descriptor_, &info) != 0) {
+      problem_ = std::strerror(errno);
+    } else if (S_ISDIR(info.st_mode)) {
+      problem_ = std::strerror(EISDIR);
+    } else if (!S_ISREG(info.st_mode)) {
+      problem_ = "Not a regular file";
+    } else if (info.st_size < 0 || static_cast<std::uint64_t>(info.st_size) > maximumSize) {
+      problem_ = "The file is larger than " + std::to_string(maximumSize >> 20) + " MiB";
+    } else {
+      size_ = static_cast<std::size_t>(info.st_size);
     }
-    size_ = static_cast<std::size_t>(info.st_size);
-    usable_ = true;
   }
-  ~RomFileReader() {
+  ~FileReader() {
     if (descriptor_ >= 0) ::close(descriptor_);
   }
-  RomFileReader(const RomFileReader&) = delete;
-  RomFileReader& operator=(const RomFileReader&) = delete;
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
 
-  bool usable() const { return usable_; }
+  bool usable() const { return problem_.empty(); }
+  const std::string& problem() const { return problem_; }
   std::size_t size() const { return size_; }
-  bool read(std::uint8_t* data, std::size_t count) { return readExactly(descriptor_, data, count); }
+  bool read(std::uint8_t* data, std::size_t count) {
+    if (readExactly(descriptor_, data, count)) return true;
+    problem_ = std::strerror(errno);
+    return false;
+  }
 
  private:
   int descriptor_;
   std::size_t size_ = 0;
-  bool usable_ = false;
+  std::string problem_;
 };
 
-std::vector<std::uint8_t> fileContent(const RomImage& rom) {
+bool hasInesSignature(const RomImage& rom) {
+  return std::equal(kInesSignature.begin(), kInesSignature.end(), rom.header.begin());
+}
+
+constexpr const char* kTooShortReason = "The file is too short for an iNES image";
+constexpr const char* kNotInesReason = "The file is not an iNES image (it does not start with NES)";
+
+}  // namespace
+
+std::vector<std::uint8_t> romFileBytes(const RomImage& rom) {
   std::vector<std::uint8_t> content;
   content.reserve(kRomHeaderSize + rom.body.size());
   content.insert(content.end(), rom.header.begin(), rom.header.end());
   content.insert(content.end(), rom.body.begin(), rom.body.end());
   return content;
 }
-
-bool hasInesSignature(const RomImage& rom) {
-  return std::equal(kInesSignature.begin(), kInesSignature.end(), rom.header.begin());
-}
-
-}  // namespace
 
 std::int16_t loadRomBytes(RomImage& rom, const std::uint8_t* data, std::size_t size) {
   rom.header.fill(0);
@@ -88,28 +102,57 @@ std::int16_t loadRomBytes(RomImage& rom, const std::uint8_t* data, std::size_t s
 }
 
 // Two reads, the header and then the whole body straight into place.
-std::int16_t loadRomFile(RomImage& rom, const std::filesystem::path& path) {
-  RomFileReader file(path);
-  if (!file.usable()) return kRomFileIoError;
+std::int16_t loadRomFile(RomImage& rom, const std::filesystem::path& path, std::string& reason) {
+  FileReader file(path, kMaximumFileSize);
+  if (!file.usable()) {
+    reason = file.problem();
+    return kRomFileIoError;
+  }
   rom.header.fill(0);
   rom.body.clear();
-  if (file.size() < kMinimumFileSize) return kRomFileIoError;
+  if (file.size() < kMinimumFileSize) {
+    reason = kTooShortReason;
+    return kRomFileIoError;
+  }
   std::vector<std::uint8_t> body(file.size() - kRomHeaderSize);
   if (!file.read(rom.header.data(), kRomHeaderSize) || !file.read(body.data(), body.size())) {
+    reason = file.problem();
     return kRomFileIoError;
   }
   rom.body = std::move(body);
-  return hasInesSignature(rom) ? kRomFileOk : kRomFileNotInes;
+  if (hasInesSignature(rom)) return kRomFileOk;
+  reason = kNotInesReason;
+  return kRomFileNotInes;
+}
+
+std::int16_t loadRomFile(RomImage& rom, const std::filesystem::path& path) {
+  std::string ignored;
+  return loadRomFile(rom, path, ignored);
+}
+
+Expected<std::vector<std::uint8_t>> readFileContent(const std::filesystem::path& path,
+                                                    std::uint64_t maximumSize) {
+  FileReader file(path, maximumSize);
+  if (!file.usable()) return CodecError{file.problem()};
+  std::vector<std::uint8_t> content(file.size());
+  if (!file.read(content.data(), content.size())) return CodecError{file.problem()};
+  return content;
+}
+
+Status saveRomFileChecked(const RomImage& rom, const std::filesystem::path& path) {
+  return writeFileSafely(path, romFileBytes(rom), ExistingTail::kKeep);
+}
+
+Status writeRomFileChecked(const RomImage& rom, const std::filesystem::path& path) {
+  return writeFileSafely(path, romFileBytes(rom), ExistingTail::kDrop);
 }
 
 std::int16_t saveRomFile(const RomImage& rom, const std::filesystem::path& path) {
-  return replaceFileSafely(path, fileContent(rom), ExistingTail::kKeep) ? kRomFileOk
-                                                                         : kRomFileIoError;
+  return saveRomFileChecked(rom, path) ? kRomFileOk : kRomFileIoError;
 }
 
 std::int16_t writeRomFile(const RomImage& rom, const std::filesystem::path& path) {
-  return replaceFileSafely(path, fileContent(rom), ExistingTail::kDrop) ? kRomFileOk
-                                                                         : kRomFileIoError;
+  return writeRomFileChecked(rom, path) ? kRomFileOk : kRomFileIoError;
 }
 
 }  // namespace pelmora

@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
 
+#include "rom/codec_result.h"
 #include "rom/rom_image.h"
 
 namespace pelmora {
@@ -19,6 +22,20 @@ enum RomFileResult : std::int16_t {
 // file cannot be opened at all `rom` is unchanged.
 std::int16_t loadRomFile(RomImage& rom, const std::filesystem::path& path);
 
+// The same, with why a file was not loaded in the user's words in `reason` (the operating
+// system's reason, or what is wrong with the file).
+std::int16_t loadRomFile(RomImage& rom, const std::filesystem::path& path, std::string& reason);
+
+// The largest file this program reads: a ROM image (8 MiB), a patch, a name table.
+constexpr std::uint64_t kMaximumFileSize = 8u << 20;
+
+// The whole content of a regular file of at most `maximumSize` bytes, or why it cannot be read.
+Expected<std::vector<std::uint8_t>> readFileContent(const std::filesystem::path& path,
+                                                    std::uint64_t maximumSize = kMaximumFileSize);
+
+// The bytes of a file holding `rom`: header, then body.
+std::vector<std::uint8_t> romFileBytes(const RomImage& rom);
+
 // Same as loadRomFile, from bytes already in memory (the file's whole content).
 std::int16_t loadRomBytes(RomImage& rom, const std::uint8_t* data, std::size_t size);
 
@@ -31,5 +48,10 @@ std::int16_t saveRomFile(const RomImage& rom, const std::filesystem::path& path)
 // As saveRomFile, but the file afterwards holds exactly the image: a longer file loses its tail.
 // For writing a new image rather than saving one back.
 std::int16_t writeRomFile(const RomImage& rom, const std::filesystem::path& path);
+
+// saveRomFile and writeRomFile with the reason of a failure (see writeFileSafely); both read the
+// file back after writing and fail when it differs.
+Status saveRomFileChecked(const RomImage& rom, const std::filesystem::path& path);
+Status writeRomFileChecked(const RomImage& rom, const std::filesystem::path& path);
 
 }  // namespace pelmora

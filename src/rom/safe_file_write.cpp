@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace pelmora {
 namespace {
@@ -17,16 +20,24 @@ constexpr int kMaxLinkHops = 40;
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask
 
+std::function<void(const fs::path&)>& beforeWriteCheckHook() {
+  static std::function<void(const fs::path&)> hook;
+  return hook;
+}
+
+CodecError systemError(int code) { return CodecError{std::strerror(code)}; }
+CodecError lastSystemError() { return systemError(errno == 0 ? EIO : errno); }
+
 // The file a save really replaces: `path` itself, or the end of its chain of symbolic links.
-std::optional<fs::path> resolveLinks(fs::path path) {
+Expected<fs::path> resolveLinks(fs::path path) {
   for (int hop = 0; hop < kMaxLinkHops; ++hop) {
     std::error_code error;
     if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
     const fs::path target = fs::read_symlink(path, error);
-    if (error) return std::nullopt;
+    if (error) return CodecError{error.message()};
     path = target.is_absolute() ? target : path.parent_path() / target;
   }
-  return std::nullopt;
+  return systemError(ELOOP);
 }
 
 // Whether the process may write here. Write-protected files and folders are honoured even for
@@ -36,16 +47,11 @@ bool writable(const fs::path& path, const struct stat& info) {
   return (info.st_mode & kAnyWriteBit) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
-bool readTail(int descriptor, std::size_t from, std::vector<std::uint8_t>& tail) {
-  struct stat info {};
-  if (::fstat(descriptor, &info) != 0) return false;
-  const auto length = static_cast<std::size_t>(info.st_size);
-  if (length <= from) return true;
-  tail.resize(length - from);
+bool readAt(int descriptor, std::size_t from, std::uint8_t* data, std::size_t size) {
   std::size_t done = 0;
-  while (done < tail.size()) {
-    const ssize_t got = ::pread(descriptor, tail.data() + done, tail.size() - done,
-                                static_cast<off_t>(from + done));
+  while (done < size) {
+    const ssize_t got =
+        ::pread(descriptor, data + done, size - done, static_cast<off_t>(from + done));
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return false;
     done += static_cast<std::size_t>(got);
@@ -53,10 +59,20 @@ bool readTail(int descriptor, std::size_t from, std::vector<std::uint8_t>& tail)
   return true;
 }
 
+bool readTail(int descriptor, std::size_t from, std::vector<std::uint8_t>& tail) {
+  struct stat info {};
+  if (::fstat(descriptor, &info) != 0) return false;
+  const auto length = static_cast<std::size_t>(info.st_size);
+  if (length <= from) return true;
+  tail.resize(length - from);
+  return readAt(descriptor, from, tail.data(), tail.size());
+}
+
 bool writeAll(int descriptor, const std::uint8_t* data, std::size_t size) {
   while (size > 0) {
     const ssize_t written = ::write(descriptor, data, size);
     if (written < 0 && errno == EINTR) continue;
+    if (written == 0) errno = ENOSPC;
     if (written <= 0) return false;
     data += written;
     size -= static_cast<std::size_t>(written);
@@ -71,27 +87,34 @@ struct ExistingFile {
   std::vector<std::uint8_t> tail;
 };
 
-std::optional<ExistingFile> inspectTarget(const fs::path& target, std::size_t contentSize,
-                                          ExistingTail tail) {
+Expected<ExistingFile> inspectTarget(const fs::path& target, std::size_t contentSize,
+                                     ExistingTail tail) {
   ExistingFile existing;
   if (::lstat(target.c_str(), &existing.info) != 0) {
     if (errno == ENOENT) return existing;
-    return std::nullopt;
+    return lastSystemError();
   }
   existing.exists = true;
-  if (!S_ISREG(existing.info.st_mode) || !writable(target, existing.info)) return std::nullopt;
+  if (S_ISDIR(existing.info.st_mode)) return systemError(EISDIR);
+  if (!S_ISREG(existing.info.st_mode)) return CodecError{"Not a regular file"};
+  if (!writable(target, existing.info)) return systemError(EACCES);
   if (tail == ExistingTail::kDrop) return existing;
   const int descriptor = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
-  if (descriptor < 0) return std::nullopt;
+  if (descriptor < 0) return lastSystemError();
   const bool read = readTail(descriptor, contentSize, existing.tail);
+  const int readError = errno;
   ::close(descriptor);
-  if (!read) return std::nullopt;
+  if (!read) return systemError(readError);
   return existing;
 }
 
-bool folderWritable(const fs::path& folder) {
+// Whether a temporary file can be made in `folder`: success, or why not.
+Status checkFolder(const fs::path& folder) {
   struct stat info {};
-  return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && writable(folder, info);
+  if (::stat(folder.c_str(), &info) != 0) return lastSystemError();
+  if (!S_ISDIR(info.st_mode)) return systemError(ENOTDIR);
+  if (!writable(folder, info)) return systemError(EACCES);
+  return success();
 }
 
 mode_t newFileMode() {
@@ -114,30 +137,91 @@ bool fillTemporary(int descriptor, const std::vector<std::uint8_t>& content,
   return ::fsync(descriptor) == 0;
 }
 
+// The atomic way: a temporary file beside the target, renamed over it.
+Status replaceThroughTemporary(const fs::path& target, const fs::path& folder,
+                               const std::vector<std::uint8_t>& content,
+                               const ExistingFile& existing) {
+  std::string temporary = (folder / ("." + target.filename().string() + ".save-XXXXXX")).string();
+  const int descriptor = ::mkstemp(temporary.data());
+  if (descriptor < 0) return lastSystemError();
+  const bool filled = fillTemporary(descriptor, content, existing);
+  int error = filled ? 0 : errno;
+  if (::close(descriptor) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    return systemError(error);
+  }
+  return success();
+}
+
+// The fallback for a writable file in a folder that takes no new files: the content is written
+// over the start of the file itself (a dropped tail is cut off afterwards).
+Status writeInPlace(const fs::path& target, const std::vector<std::uint8_t>& content,
+                    ExistingTail tail) {
+  const int descriptor = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (descriptor < 0) return lastSystemError();
+  bool written = writeAll(descriptor, content.data(), content.size());
+  if (written && tail == ExistingTail::kDrop)
+    written = ::ftruncate(descriptor, static_cast<off_t>(content.size())) == 0;
+  if (written) written = ::fsync(descriptor) == 0;
+  int error = written ? 0 : errno;
+  if (::close(descriptor) != 0 && error == 0) error = errno;
+  return error == 0 ? success() : systemError(error);
+}
+
+// Reads the file back and compares it with the content and the tail meant to follow it.
+Status verifyWritten(const fs::path& target, const std::vector<std::uint8_t>& content,
+                     const ExistingFile& existing) {
+  if (beforeWriteCheckHook()) beforeWriteCheckHook()(target);
+  const int descriptor = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return lastSystemError();
+  struct stat info {};
+  const std::size_t expectedSize = content.size() + existing.tail.size();
+  std::vector<std::uint8_t> written(expectedSize);
+  const bool read = ::fstat(descriptor, &info) == 0 &&
+                    static_cast<std::size_t>(info.st_size) == expectedSize &&
+                    readAt(descriptor, 0, written.data(), written.size());
+  ::close(descriptor);
+  const bool same = read && std::equal(content.begin(), content.end(), written.begin()) &&
+                    std::equal(existing.tail.begin(), existing.tail.end(),
+                               written.begin() + static_cast<std::ptrdiff_t>(content.size()));
+  if (!same) return CodecError{"The file read back after writing differs from what was written"};
+  return success();
+}
+
 }  // namespace
+
+Status writeFileSafely(const fs::path& path, const std::vector<std::uint8_t>& content,
+                       ExistingTail tail) {
+  if (path.empty()) return systemError(ENOENT);
+  const Expected<fs::path> target = resolveLinks(path);
+  if (!target) return target.error();
+  const Expected<ExistingFile> existing = inspectTarget(*target, content.size(), tail);
+  if (!existing) return existing.error();
+
+  fs::path folder = target.value().parent_path();
+  if (folder.empty()) folder = ".";
+  const Status folderUsable = checkFolder(folder);
+  Status written = success();
+  if (folderUsable) {
+    written = replaceThroughTemporary(*target, folder, content, *existing);
+  } else if (existing.value().exists && std::filesystem::is_directory(folder)) {
+    written = writeInPlace(*target, content, tail);
+  } else {
+    return folderUsable;
+  }
+  if (!written) return written;
+  return verifyWritten(*target, content, *existing);
+}
 
 bool replaceFileSafely(const fs::path& path, const std::vector<std::uint8_t>& content,
                        ExistingTail tail) {
-  if (path.empty()) return false;
-  const std::optional<fs::path> target = resolveLinks(path);
-  if (!target) return false;
-  const std::optional<ExistingFile> existing = inspectTarget(*target, content.size(), tail);
-  if (!existing) return false;
+  return writeFileSafely(path, content, tail).hasValue();
+}
 
-  fs::path folder = target->parent_path();
-  if (folder.empty()) folder = ".";
-  if (!folderWritable(folder)) return false;
-
-  std::string temporary = (folder / ("." + target->filename().string() + ".save-XXXXXX")).string();
-  const int descriptor = ::mkstemp(temporary.data());
-  if (descriptor < 0) return false;
-  const bool filled = fillTemporary(descriptor, content, *existing);
-  const bool closed = ::close(descriptor) == 0;
-  if (!filled || !closed || ::rename(temporary.c_str(), target->c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  return true;
+void setBeforeWriteCheckHook(std::function<void(const fs::path&)> hook) {
+  beforeWriteCheckHook() = std::move(hook);
 }
 
 }  // namespace pelmora

@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <vector>
+
+#include "rom/codec_result.h"
 
 namespace pelmora {
 
@@ -14,9 +17,21 @@ enum class ExistingTail { kKeep, kDrop };
 // beyond `content` appended when `tail` is kKeep, so a longer file keeps its tail), flushed,
 // given the old file's permissions and renamed over the target. A symbolic link is followed and its target replaced.
 // A file or folder without any write permission is refused even when the process could
-// override it. On failure the target is unchanged, no temporary file remains, and the result
-// is false.
+// override it. An existing writable file in a folder that is not writable (where no temporary
+// file can be made) is written in place instead, the one case that is not atomic.
+// Afterwards the file is read back and compared with what was meant to be written.
+// On failure the result names the reason in the user's words ("Permission denied", or that the
+// file read back differs); except after a failed check, the target is unchanged and no
+// temporary file remains.
+Status writeFileSafely(const std::filesystem::path& path, const std::vector<std::uint8_t>& content,
+                       ExistingTail tail);
+
+// The same, reduced to whether it worked.
 bool replaceFileSafely(const std::filesystem::path& path, const std::vector<std::uint8_t>& content,
                        ExistingTail tail);
+
+// Called with the written file's path after the write and before the read-back check, so tests
+// can change the file behind the writer's back. Empty to remove.
+void setBeforeWriteCheckHook(std::function<void(const std::filesystem::path&)> hook);
 
 }  // namespace pelmora
