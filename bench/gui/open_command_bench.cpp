@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/frm_main.h"
+#include "app/main_window.h"
 #include "app/user_dialogs.h"
 #include "demo/demo_image.h"
 #include "edit/document.h"
@@ -23,7 +23,19 @@ class FixedAnswerDialogs final : public pelmora::app::UserDialogs {
   std::optional<QString> chooseRomFile(QWidget*, const QString&, const QString&) override {
     return path_;
   }
-  void showMessage(QWidget*, const QString&, const QString& text) override { lastMessage = text; }
+  std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&,
+                                        const QString&) override {
+    return std::nullopt;
+  }
+  void showMessage(QWidget*, const QString&, const QString& text, const QString&) override {
+    lastMessage = text;
+  }
+  QMessageBox::StandardButton ask(QWidget*, const QString&, const QString&,
+                                  QMessageBox::StandardButtons,
+                                  QMessageBox::StandardButton) override {
+    return QMessageBox::Cancel;
+  }
+  void showInformation(QWidget*, const QString&, const QString&) override {}
 
   QString lastMessage;
 
@@ -60,10 +72,10 @@ BENCHMARK(BM_OpenDocumentCore)->Unit(benchmark::kMicrosecond);
 void BM_OpenCommand(benchmark::State& state) {
   DemoFile demo;
   FixedAnswerDialogs dialogs(demo.path);
-  pelmora::app::frmMain window(dialogs);
+  pelmora::app::MainWindow window(dialogs);
   window.show();
   for (auto _ : state) {
-    window.cmdOpenFile_Click();
+    window.openFile();
     if (dialogs.lastMessage != QStringLiteral("File loaded!")) state.SkipWithError("open failed");
   }
   QApplication::processEvents();
@@ -74,9 +86,9 @@ BENCHMARK(BM_OpenCommand)->Unit(benchmark::kMicrosecond);
 void BM_RedrawAll(benchmark::State& state) {
   DemoFile demo;
   FixedAnswerDialogs dialogs(demo.path);
-  pelmora::app::frmMain window(dialogs);
+  pelmora::app::MainWindow window(dialogs);
   window.show();
-  window.cmdOpenFile_Click();
+  window.openFile();
   for (auto _ : state) window.redrawAll();
   QApplication::processEvents();
 }

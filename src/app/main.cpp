@@ -2,6 +2,7 @@
 // window until it closes.
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -10,7 +11,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/frm_main.h"
+#include "app/app_resources.h"
+#include "app/main_window.h"
 #include "app/user_dialogs.h"
 
 namespace {
@@ -76,12 +78,18 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
 
   QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Pelmora"));
+  pelmora::app::registerResources();
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pelmora.png")));
   pelmora::app::QtUserDialogs dialogs;
-  pelmora::app::frmMain window(dialogs);
+  pelmora::app::MainWindow window(dialogs);
 
   QuitAfterFirstPaint firstPaint;
   if (hasArgument(argc, argv, "--quit-after-first-paint")) window.installEventFilter(&firstPaint);
 
   window.show();
+  // A file named on the command line opens once the window is up, as the Open command would.
+  const QStringList arguments = QApplication::arguments().mid(1);
+  QTimer::singleShot(0, &window, [&window, arguments] { window.openStartupArguments(arguments); });
   return application.exec();
 }

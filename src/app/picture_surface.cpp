@@ -7,17 +7,12 @@
 namespace pelmora::app {
 namespace {
 
-int buttonCode(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::LeftButton:
-      return kLeftButton;
-    case Qt::RightButton:
-      return kRightButton;
-    case Qt::MiddleButton:
-      return kMiddleButton;
-    default:
-      return 0;
-  }
+int buttonCode(Qt::MouseButtons buttons) {
+  int code = 0;
+  if (buttons & Qt::LeftButton) code |= kLeftButton;
+  if (buttons & Qt::RightButton) code |= kRightButton;
+  if (buttons & Qt::MiddleButton) code |= kMiddleButton;
+  return code;
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers) {
@@ -34,6 +29,7 @@ PictureSurface::PictureSurface(Surface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
   setFixedSize(surface.width(), surface.height());
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);  // hovering drives the status bar's readout
   // Drawing is synchronous on the window thread, so hiding only has to keep half-drawn
   // pictures off the screen until the view shows the surface again.
   surface_.setHooks({
@@ -50,35 +46,69 @@ PictureSurface::~PictureSurface() {
   surface_.setHooks({});
 }
 
+void PictureSurface::setZoom(int zoom) {
+  zoom_ = zoom;
+  setFixedSize(surface_.width() * zoom, surface_.height() * zoom);
+  update();
+}
+
 void PictureSurface::paintEvent(QPaintEvent* /*event*/) {
   // Colour values are 0x00BBGGRR, stored as the bytes R, G, B, X: the surface's own pixels
   // are shown as they are, without a copy.
   const QImage image(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.width(),
                      surface_.height(), surface_.width() * 4, QImage::Format_RGBX8888);
   QPainter painter(this);
-  painter.drawImage(0, 0, image);
+  // Scaled by whole pixels with the painter's default (nearest) sampling: no smoothing.
+  if (zoom_ == 1) {
+    painter.drawImage(0, 0, image);
+  } else {
+    painter.drawImage(rect(), image);
+  }
   // The fourth byte of every pixel is zero. A back buffer with an alpha channel (Wayland, a
   // compositing X server) would take the pixels as transparent, so the picture is backed with
   // opaque black: that makes it opaque and leaves its colours as they are.
   painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
   painter.fillRect(rect(), Qt::black);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  for (const OverlayPainter& overlay : overlays_) {
+    painter.save();
+    overlay(painter, zoom_);
+    painter.restore();
+  }
 }
 
 void PictureSurface::mousePressEvent(QMouseEvent* event) {
-  forwardPress(*event);
+  forward(pressHandler_, buttonCode(event->button()), *event);
 }
 
 // A quick second press arrives as a double click; it is a press all the same (the pointer may
 // have moved to another tile in between).
 void PictureSurface::mouseDoubleClickEvent(QMouseEvent* event) {
-  forwardPress(*event);
+  forward(pressHandler_, buttonCode(event->button()), *event);
 }
 
-void PictureSurface::forwardPress(const QMouseEvent& event) {
-  if (!pressHandler_) return;
-  const QPointF position = event.position();
-  pressHandler_(buttonCode(event.button()), shiftCode(event.modifiers()),
-                static_cast<float>(position.x()), static_cast<float>(position.y()));
+void PictureSurface::mouseMoveEvent(QMouseEvent* event) {
+  if (hoverHandler_) {
+    const QPointF position = toSurface(event->position());
+    hoverHandler_(position.x(), position.y());
+  }
+  if (event->buttons() != Qt::NoButton) forward(moveHandler_, buttonCode(event->buttons()), *event);
+}
+
+void PictureSurface::mouseReleaseEvent(QMouseEvent* event) {
+  forward(releaseHandler_, buttonCode(event->button()), *event);
+}
+
+void PictureSurface::leaveEvent(QEvent* event) {
+  if (hoverHandler_) hoverHandler_(-1, -1);
+  QWidget::leaveEvent(event);
+}
+
+void PictureSurface::forward(const PointerHandler& handler, int button, const QMouseEvent& event) {
+  if (!handler) return;
+  const QPointF position = toSurface(event.position());
+  handler(button, shiftCode(event.modifiers()), static_cast<float>(position.x()),
+          static_cast<float>(position.y()));
 }
 
 }  // namespace pelmora::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 #include <optional>
 
@@ -7,8 +8,9 @@ class QWidget;
 
 namespace pelmora::app {
 
-// The modal dialogs the file commands show. The editor uses Qt's dialogs; tests answer them
-// from a script.
+// The modal dialogs the commands show. The editor uses Qt's dialogs; tests answer them from a
+// script. A new kind of dialog is one more method here, in QtUserDialogs and in the tests'
+// scripted dialogs.
 class UserDialogs {
  public:
   virtual ~UserDialogs() = default;
@@ -18,15 +20,39 @@ class UserDialogs {
   virtual std::optional<QString> chooseRomFile(QWidget* parent, const QString& folder,
                                                const QString& filter) = 0;
 
-  // A message box with `text`, the title `title`, only an OK button and no icon.
-  virtual void showMessage(QWidget* parent, const QString& title, const QString& text) = 0;
+  // A save-file dialog starting at `suggested` (a folder or a file); nothing when cancelled.
+  virtual std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title,
+                                                const QString& suggested,
+                                                const QString& filter) = 0;
+
+  // A message box with `text`, the title `title`, only an OK button and no icon. `detail`, when
+  // not empty, says why (the box's informative text).
+  virtual void showMessage(QWidget* parent, const QString& title, const QString& text,
+                           const QString& detail) = 0;
+
+  // A question with the buttons `buttons` (e.g. Save, Discard and Cancel); returns the one
+  // chosen (Cancel when the box is closed otherwise).
+  virtual QMessageBox::StandardButton ask(QWidget* parent, const QString& title,
+                                          const QString& text,
+                                          QMessageBox::StandardButtons buttons,
+                                          QMessageBox::StandardButton defaultButton) = 0;
+
+  // A box of information in rich text (About, the list of shortcuts).
+  virtual void showInformation(QWidget* parent, const QString& title, const QString& richText) = 0;
 };
 
 class QtUserDialogs final : public UserDialogs {
  public:
   std::optional<QString> chooseRomFile(QWidget* parent, const QString& folder,
                                        const QString& filter) override;
-  void showMessage(QWidget* parent, const QString& title, const QString& text) override;
+  std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title,
+                                        const QString& suggested, const QString& filter) override;
+  void showMessage(QWidget* parent, const QString& title, const QString& text,
+                   const QString& detail) override;
+  QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QString& text,
+                                  QMessageBox::StandardButtons buttons,
+                                  QMessageBox::StandardButton defaultButton) override;
+  void showInformation(QWidget* parent, const QString& title, const QString& richText) override;
 };
 
 }  // namespace pelmora::app

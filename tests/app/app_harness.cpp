@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <cstring>
 
@@ -22,8 +24,37 @@ std::optional<QString> ScriptedDialogs::chooseRomFile(QWidget* /*parent*/, const
   return answer;
 }
 
-void ScriptedDialogs::showMessage(QWidget* /*parent*/, const QString& title, const QString& text) {
-  messages.push_back({title, text});
+std::optional<QString> ScriptedDialogs::chooseSaveFile(QWidget* /*parent*/,
+                                                       const QString& /*title*/,
+                                                       const QString& suggested,
+                                                       const QString& filter) {
+  return chooseRomFile(nullptr, suggested, filter);
+}
+
+void ScriptedDialogs::showMessage(QWidget* /*parent*/, const QString& title, const QString& text,
+                                  const QString& detail) {
+  messages.push_back({title, text, detail});
+}
+
+QMessageBox::StandardButton ScriptedDialogs::ask(QWidget* /*parent*/, const QString& title,
+                                                 const QString& text,
+                                                 QMessageBox::StandardButtons /*buttons*/,
+                                                 QMessageBox::StandardButton /*defaultButton*/) {
+  questions.push_back({title, text, {}});
+  if (questionAnswers.empty()) return QMessageBox::Cancel;
+  const QMessageBox::StandardButton answer = questionAnswers.front();
+  questionAnswers.pop_front();
+  return answer;
+}
+
+void ScriptedDialogs::showInformation(QWidget* /*parent*/, const QString& title,
+                                      const QString& richText) {
+  information.push_back({title, richText, {}});
+}
+
+SettingsSandbox::SettingsSandbox() {
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
 }
 
 WindowHarness::WindowHarness() {
@@ -81,20 +112,24 @@ bool isUniform(const Surface& surface, std::uint32_t colour) {
   return true;
 }
 
-std::vector<int> repaintCounts(const app::frmMain& window) {
+std::vector<int> repaintCounts(const app::MainWindow& window) {
   return {window.PAT0->repaintRequests(), window.NAT0->repaintRequests(),
           window.ATT0->repaintRequests(), window.NAT1->repaintRequests(),
           window.ATT1->repaintRequests(), window.picSelTile->repaintRequests()};
 }
 
-// Compares a widget's area of the screen grab with its surface, pixel for pixel.
+// Compares a widget's area of the screen grab with its surface scaled up by the view's zoom:
+// the first and the last screen pixel of each surface pixel.
 bool screenShowsSurface(const QImage& screen, const app::PictureSurface& view) {
   const QPoint origin = view.mapTo(view.window(), QPoint(0, 0));
   const Surface& surface = view.surface();
+  const int zoom = view.zoom();
   for (int y = 0; y < surface.height(); ++y) {
     for (int x = 0; x < surface.width(); ++x) {
-      const QRgb shown = screen.pixel(origin.x() + x, origin.y() + y);
-      if (rgb(qRed(shown), qGreen(shown), qBlue(shown)) != surface.pixel(x, y)) return false;
+      for (const int inside : {0, zoom - 1}) {
+        const QRgb shown = screen.pixel(origin.x() + x * zoom + inside, origin.y() + y * zoom + inside);
+        if (rgb(qRed(shown), qGreen(shown), qBlue(shown)) != surface.pixel(x, y)) return false;
+      }
     }
   }
   return true;

@@ -7,29 +7,48 @@
 #include <optional>
 #include <vector>
 
-#include "app/frm_main.h"
+#include "app/main_window.h"
 #include "app/user_dialogs.h"
 #include "gfx/surface.h"
 
 namespace pelmora::test {
 
-// Answers the Open dialog from a queue (an empty answer or an empty queue cancels) and records
-// every message box.
+// Answers the file dialogs from a queue (an empty answer or an empty queue cancels), the
+// questions from another (an empty queue answers Cancel), and records every message box and
+// information box.
 class ScriptedDialogs final : public app::UserDialogs {
  public:
   struct Message {
     QString title;
     QString text;
+    QString detail;
   };
 
   std::optional<QString> chooseRomFile(QWidget* parent, const QString& folder,
                                        const QString& filter) override;
-  void showMessage(QWidget* parent, const QString& title, const QString& text) override;
+  std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title,
+                                        const QString& suggested, const QString& filter) override;
+  void showMessage(QWidget* parent, const QString& title, const QString& text,
+                   const QString& detail) override;
+  QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QString& text,
+                                  QMessageBox::StandardButtons buttons,
+                                  QMessageBox::StandardButton defaultButton) override;
+  void showInformation(QWidget* parent, const QString& title, const QString& richText) override;
 
   std::deque<QString> answers;
+  std::deque<QMessageBox::StandardButton> questionAnswers;
   std::vector<Message> messages;
+  std::vector<Message> questions;
+  std::vector<Message> information;
   QString lastFolder;
   QString lastFilter;
+};
+
+// Points QSettings at a fresh folder of the test's own (never the user's settings) while it
+// lives, and enables QStandardPaths' test mode.
+struct SettingsSandbox {
+  SettingsSandbox();
+  QTemporaryDir folder;
 };
 
 // A main window with scripted dialogs, and a folder for the files a test writes.
@@ -43,9 +62,10 @@ struct WindowHarness {
   // Clicks Save; returns the one message.
   QString save();
 
+  SettingsSandbox settings;
   QTemporaryDir folder;
   ScriptedDialogs dialogs;
-  app::frmMain window{dialogs};
+  app::MainWindow window{dialogs};
 };
 
 // A mouse press on `widget` at `position` in its own pixels, sent to the widget as the window
@@ -67,7 +87,7 @@ bool isUniform(const Surface& surface, std::uint32_t colour);
 
 // How often each view of the window asked to be repainted: PAT0, NAT0, ATT0, NAT1, ATT1,
 // picSelTile.
-std::vector<int> repaintCounts(const app::frmMain& window);
+std::vector<int> repaintCounts(const app::MainWindow& window);
 
 // A grab of the window as the X server shows it.
 QImage grabWindow(const QWidget& window);

@@ -15,7 +15,7 @@
 
 #include "app/picture_surface.h"
 #include "app_harness.h"
-#include "palette/window/colour_square.h"
+#include "app/colour_square.h"
 #include "rom/title_export.h"
 #include "rom/title_layout.h"
 #include "support/demo_variants.h"
@@ -112,7 +112,7 @@ std::vector<BadFile> badFiles() {
 
 
 // The X server shows every view as its surface holds it (painting catches up asynchronously).
-bool serverShowsTheViews(const app::frmMain& window) {
+bool serverShowsTheViews(const app::MainWindow& window) {
   const QImage screen = grabWindow(window);
   for (const app::PictureSurface* view :
        {window.PAT0, window.NAT0, window.ATT0, window.NAT1, window.ATT1, window.picSelTile}) {
@@ -130,7 +130,7 @@ struct ShownScreen {
   bool saveEnabled = false;
   bool editingEnabled = false;
 
-  explicit ShownScreen(const app::frmMain& window)
+  explicit ShownScreen(const app::MainWindow& window)
       : caption(window.windowTitle()),
         views(window.views()),
         tileId(window.lblTileID->text()),

@@ -15,7 +15,7 @@ namespace {
 enum ViewIndex { kPat0, kNat0, kAtt0, kNat1, kAtt1, kPreview };
 
 // The views whose repaint count grew since `before`.
-std::vector<int> repaintedSince(const app::frmMain& window, const std::vector<int>& before) {
+std::vector<int> repaintedSince(const app::MainWindow& window, const std::vector<int>& before) {
   const std::vector<int> after = repaintCounts(window);
   std::vector<int> grown;
   for (std::size_t i = 0; i < after.size(); ++i) {
@@ -33,7 +33,7 @@ std::vector<int> changedAddresses(const PpuImage& before, const PpuImage& after)
   return changed;
 }
 
-app::PictureSurface* viewNamed(app::frmMain& window, const QString& name) {
+app::PictureSurface* viewNamed(app::MainWindow& window, const QString& name) {
   if (name == "NAT0") return window.NAT0;
   if (name == "NAT1") return window.NAT1;
   if (name == "ATT0") return window.ATT0;
@@ -98,7 +98,7 @@ void EditingTest::tileSheetPressChoosesTile() {
   QFETCH(Qt::KeyboardModifiers, modifiers);
   QFETCH(int, tile);
   QFETCH(QString, caption);
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   const PpuImage ppu = w.document().state.ppuImage;
   const std::vector<int> before = repaintCounts(w);
 
@@ -139,7 +139,7 @@ void EditingTest::screenPressPlacesTile() {
   QFETCH(Qt::MouseButton, button);
   QFETCH(Qt::KeyboardModifiers, modifiers);
   QFETCH(int, address);
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(0xB * 16, 0xA0));  // tile 0xAB
   const PpuImage before = w.document().state.ppuImage;
   const std::vector<int> counts = repaintCounts(w);
@@ -158,7 +158,7 @@ void EditingTest::screenPressPlacesTile() {
 
 // With palette 3 the four quadrants fill one by one; palette 0 then clears only its quadrant.
 void EditingTest::attributeQuadrants() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   w.document().state.ppuImage[0x23C0] = 0x00;
   QTest::mouseClick(w.optAttSel[3], Qt::LeftButton);
   QCOMPARE(int(w.document().state.attrPaletteSel), 3);
@@ -196,7 +196,7 @@ void EditingTest::attributePressAddressesTheRightByte() {
   QFETCH(QPoint, position);
   QFETCH(int, address);
   QFETCH(int, mask);
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   w.document().state.ppuImage[address] = 0x00;
   QTest::mouseClick(w.optAttSel[2], Qt::LeftButton);
   const PpuImage before = w.document().state.ppuImage;
@@ -221,7 +221,7 @@ void EditingTest::pressesOutsideAndSecondViewDoNothing_data() {
 void EditingTest::pressesOutsideAndSecondViewDoNothing() {
   QFETCH(QString, view);
   QFETCH(QPoint, position);
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(32, 16));
   QTest::mouseClick(w.optAttSel[1], Qt::LeftButton);
   const EditorState before = w.document().state;
@@ -235,7 +235,7 @@ void EditingTest::pressesOutsideAndSecondViewDoNothing() {
 
 // Dragging with the button held and releasing elsewhere place nothing further.
 void EditingTest::onlyThePressActs() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(0xC * 16, 0xD0));  // tile 0xDC
   pressAt(w.NAT0, Qt::LeftButton, {}, QPoint(8, 8));
   const EditorState before = w.document().state;
@@ -248,7 +248,7 @@ void EditingTest::onlyThePressActs() {
 
 // Edits in the exported rows come back after a save; edits outside them do not.
 void EditingTest::editsSurviveSaveAndReopen() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   const PpuImage original = w.document().state.ppuImage;
   const QString path = QString::fromStdString(w.document().path.string());
   pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(0x7 * 16, 0x30));  // tile 0x37
@@ -270,7 +270,7 @@ void EditingTest::editsSurviveSaveAndReopen() {
   const std::uint8_t firstAttribute = w.document().state.ppuImage[0x23C0];
   QCOMPARE(h_->save(), QStringLiteral("File saved!"));
 
-  app::frmMain& reopened = h_->window;
+  app::MainWindow& reopened = h_->window;
   QCOMPARE(h_->open(path), QStringLiteral("File loaded!"));
   const PpuImage& ppu = reopened.document().state.ppuImage;
   for (int address : {0x2000, 0x22FF, 0x2B03, 0x2B7F}) QCOMPARE(int(ppu[address]), 0x37);

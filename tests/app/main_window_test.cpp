@@ -2,6 +2,8 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -9,15 +11,27 @@
 #include <QTest>
 #include <map>
 
+#include "app/control_area.h"
 #include "app/picture_surface.h"
 #include "app_harness.h"
 #include "edit/tile_placement.h"
 #include "gfx/screen_views.h"
-#include "palette/window/colour_square.h"
+#include "app/colour_square.h"
 #include "support/demo_variants.h"
 
 using namespace pelmora;
 using namespace pelmora::test;
+
+namespace {
+
+// The program's folder when the demo image lies there, else the user's documents folder.
+QString expectedOpenFolder() {
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  if (QFileInfo::exists(programFolder + QStringLiteral("/demo.nes"))) return programFolder;
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -43,10 +57,10 @@ class MainWindowTest : public QObject {
 
 void MainWindowTest::startsEmptyWithEditingDisabled() {
   WindowHarness h;
-  app::frmMain& w = h.window;
+  app::MainWindow& w = h.window;
   QCOMPARE(w.windowTitle(), QStringLiteral("Pelmora 0.80.0"));
-  QCOMPARE(w.size(), QSize(823, 554));
-  QCOMPARE(w.openDialogFolder(), QCoreApplication::applicationDirPath());
+  QCOMPARE(w.controlArea()->size(), QSize(823, 554));
+  QCOMPARE(w.openDialogFolder(), expectedOpenFolder());
   QVERIFY(w.cmdOpenFile->isEnabled());
   QVERIFY(w.cmdExitApp->isEnabled());
   QVERIFY(!w.cmdSaveFile->isEnabled());
@@ -59,7 +73,7 @@ void MainWindowTest::startsEmptyWithEditingDisabled() {
   }
   // A disabled frame makes its squares unusable: a double click opens nothing.
   QTest::mouseDClick(w.lbl_bkgpal0[0], Qt::LeftButton);
-  QVERIFY(w.palSelect() == nullptr);
+  QVERIFY(w.paletteSelector() == nullptr);
 
   QCOMPARE(w.lblTileID->text(), QStringLiteral("00"));
   QVERIFY(w.optAttSel[0]->isChecked());
@@ -100,7 +114,7 @@ void MainWindowTest::controlsStandWhereTheLayoutPutsThem() {
   QFETCH(QString, control);
   QFETCH(QRect, expected);
   WindowHarness h;
-  app::frmMain& w = h.window;
+  app::MainWindow& w = h.window;
   const std::map<QString, QWidget*> controls = {
       {"cmdOpenFile", w.cmdOpenFile},       {"cmdSaveFile", w.cmdSaveFile},
       {"cmdExitApp", w.cmdExitApp},         {"cmdChangePal", w.cmdChangePal},
@@ -144,7 +158,7 @@ void MainWindowTest::openShowsTheTitleScreen() {
   const auto& message = h.dialogs.messages.back();
   QCOMPARE(message.title, QStringLiteral("Pelmora 0.80.0"));
   QCOMPARE(h.dialogs.lastFilter, QStringLiteral("NES Rom (*.nes)"));
-  QCOMPARE(h.dialogs.lastFolder, QCoreApplication::applicationDirPath());
+  QCOMPARE(h.dialogs.lastFolder, expectedOpenFolder());
   QCOMPARE(h.window.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo.nes]"));
   QVERIFY(h.window.cmdSaveFile->isEnabled());
   QVERIFY(h.window.cmdChangePal->isEnabled());
@@ -299,7 +313,7 @@ void MainWindowTest::saveBeforeAnyOpen() {
   WindowHarness h;
   QTest::mouseClick(h.window.cmdSaveFile, Qt::LeftButton);
   QVERIFY(h.dialogs.messages.empty());
-  h.window.cmdSaveFile_Click();
+  h.window.saveFile();
   QCOMPARE(h.dialogs.messages.size(), std::size_t{1});
   QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("No file loaded!"));
 }

@@ -8,8 +8,8 @@
 #include "app/picture_surface.h"
 #include "app_harness.h"
 #include "gfx/master_palette.h"
-#include "palette/window/colour_square.h"
-#include "palette/window/frm_pal_select.h"
+#include "app/colour_square.h"
+#include "app/palette_selector.h"
 #include "rom/title_layout.h"
 #include "support/demo_variants.h"
 
@@ -19,8 +19,8 @@ using namespace pelmora::test;
 namespace {
 
 // Picks `colour` in the open selector and closes it, which hands the colour back.
-void pickAndClose(app::frmMain& window, int colour) {
-  app::frmPalSelect* selector = window.palSelect();
+void pickAndClose(app::MainWindow& window, int colour) {
+  app::PaletteSelector* selector = window.paletteSelector();
   QTest::mouseClick(selector->lblnespal[colour], Qt::LeftButton);
   QVERIFY(selector->close());
 }
@@ -71,9 +71,9 @@ void PaletteTest::cleanup() {
 }
 
 void PaletteTest::colourZeroOfThePaletteBlockGoesToAllEight() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   QTest::mouseDClick(w.lbl_bkgpal0[4], Qt::LeftButton);
-  QVERIFY(w.palSelect() && w.palSelect()->isVisible());
+  QVERIFY(w.paletteSelector() && w.paletteSelector()->isVisible());
   pickAndClose(w, 0x0F);
   const EditorState& state = w.document().state;
   for (int i = 0; i < 32; i += 4) {
@@ -85,7 +85,7 @@ void PaletteTest::colourZeroOfThePaletteBlockGoesToAllEight() {
 }
 
 void PaletteTest::ordinaryEntryStoresAlone() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   const EditorState before = w.document().state;
   QTest::mouseDClick(w.lbl_bkgpal0[5], Qt::LeftButton);
   pickAndClose(w, 0x21);
@@ -97,7 +97,7 @@ void PaletteTest::ordinaryEntryStoresAlone() {
 }
 
 void PaletteTest::colourZeroOfASetStaysInThatSet() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   auto expected = w.document().state.bkgPalettes;
   QTest::mouseDClick(w.lbl_bkgpalAlt[36], Qt::LeftButton);
   pickAndClose(w, 0x30);
@@ -107,11 +107,11 @@ void PaletteTest::colourZeroOfASetStaysInThatSet() {
 }
 
 void PaletteTest::coinSquareStoresAlone() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   auto expected = w.document().state.coinPalette;
   const Palette romPalette = w.document().state.romPalette;
   QTest::mouseClick(w.lbl_coinpal[0], Qt::LeftButton);
-  QVERIFY(w.palSelect()->isVisible());
+  QVERIFY(w.paletteSelector()->isVisible());
   pickAndClose(w, 0x2A);
   expected[0] = 0x2A;
   QVERIFY(w.document().state.coinPalette == expected);
@@ -131,14 +131,14 @@ void PaletteTest::selectorOpensOnTheSquaresColour() {
   QFETCH(int, stored);
   QFETCH(int, marked);
   QFETCH(QString, caption);
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   w.document().state.romPalette[6] = static_cast<std::uint8_t>(stored);
   w.refreshPaletteLabels();
   QCOMPARE(w.lbl_bkgpal0[6]->text(), caption);
   if (stored > 64) QCOMPARE(w.lbl_bkgpal0[6]->background(), QColor(0, 0, 0));
 
   QTest::mouseDClick(w.lbl_bkgpal0[6], Qt::LeftButton);
-  app::frmPalSelect* selector = w.palSelect();
+  app::PaletteSelector* selector = w.paletteSelector();
   QCOMPARE(int(selector->selectedColor()), marked);
   QCOMPARE(selector->lblSelector->geometry(), markAround(selector->lblnespal[marked]));
   QCOMPARE(selector->windowTitle(), QStringLiteral("Pelmora 0.80.0"));
@@ -147,13 +147,13 @@ void PaletteTest::selectorOpensOnTheSquaresColour() {
 }
 
 void PaletteTest::openingAnotherSquareRetargets() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   const EditorState before = w.document().state;
   QTest::mouseDClick(w.lbl_bkgpal0[5], Qt::LeftButton);
-  app::frmPalSelect* selector = w.palSelect();
+  app::PaletteSelector* selector = w.paletteSelector();
   QTest::mouseClick(selector->lblnespal[0x0F], Qt::LeftButton);
   QTest::mouseDClick(w.lbl_bkgpalAlt[17], Qt::LeftButton);
-  QCOMPARE(w.palSelect(), selector);  // made once and kept
+  QCOMPARE(w.paletteSelector(), selector);  // made once and kept
   QCOMPARE(int(selector->selectedColor()), before.bkgPalettes[17] & 0x3F);
   QTest::mouseClick(selector->lblnespal[0x0F], Qt::LeftButton);
   QTest::mouseClick(selector->lblnespal[0x21], Qt::LeftButton);
@@ -164,22 +164,22 @@ void PaletteTest::openingAnotherSquareRetargets() {
 }
 
 void PaletteTest::closingHandsBackOncePerClose() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   QTest::mouseDClick(w.lbl_bkgpal0[9], Qt::LeftButton);
   pickAndClose(w, 0x11);
   QCOMPARE(int(w.document().state.romPalette[9]), 0x11);
   w.document().state.romPalette[9] = 0x22;
-  QVERIFY(w.palSelect()->close());  // already closed: nothing is handed back
+  QVERIFY(w.paletteSelector()->close());  // already closed: nothing is handed back
   QCOMPARE(int(w.document().state.romPalette[9]), 0x22);
   // Opened again, it loads again and hands back again.
   QTest::mouseDClick(w.lbl_bkgpal0[9], Qt::LeftButton);
-  QVERIFY(w.palSelect()->isVisible());
+  QVERIFY(w.paletteSelector()->isVisible());
   pickAndClose(w, 0x12);
   QCOMPARE(int(w.document().state.romPalette[9]), 0x12);
 }
 
 void PaletteTest::cyclingStepsTheViewPalette() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   const EditorState& state = w.document().state;
   for (int press = 1; press <= 6; ++press) {
     QTest::mouseClick(w.cmdChangePal, Qt::LeftButton);
@@ -198,7 +198,7 @@ void PaletteTest::cyclingStepsTheViewPalette() {
 }
 
 void PaletteTest::setEditShowsOnlyWhileItsSetIsInUse() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   const Surface shownBefore = w.views().NAT0;
   QTest::mouseDClick(w.lbl_bkgpalAlt[3], Qt::LeftButton);
   pickAndClose(w, (w.document().state.bkgPalettes[3] + 1) & 0x3F);
@@ -229,7 +229,7 @@ void PaletteTest::squareCaptionsAndTextColours() {
   QFETCH(int, colour);
   QFETCH(QString, caption);
   QFETCH(bool, light);
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   w.document().state.coinPalette[3] = static_cast<std::uint8_t>(colour);
   w.document().state.bkgPalettes[70] = static_cast<std::uint8_t>(colour);
   w.redrawAll();
@@ -243,9 +243,9 @@ void PaletteTest::squareCaptionsAndTextColours() {
 }
 
 void PaletteTest::selectorGrid() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   QTest::mouseClick(w.lbl_coinpal[1], Qt::LeftButton);
-  app::frmPalSelect* selector = w.palSelect();
+  app::PaletteSelector* selector = w.paletteSelector();
   QCOMPARE(selector->size(), QSize(398, 111));
   QVERIFY(selector->parentWidget() == nullptr);
   for (int i = 0; i < 64; ++i) {
@@ -267,7 +267,7 @@ void PaletteTest::selectorGrid() {
 }
 
 void PaletteTest::coinSwitchIsSaved() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   const std::string path = w.document().path.string();
   QVERIFY(w.chkEnableCoin->isChecked());
   const int before = repaintCounts(w)[1];
@@ -296,9 +296,9 @@ void PaletteTest::exitWithSelectorOpen_data() {
 // program's event loop ends by itself.
 void PaletteTest::exitWithSelectorOpen() {
   QFETCH(bool, byExitButton);
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   QTest::mouseDClick(w.lbl_bkgpal0[5], Qt::LeftButton);
-  app::frmPalSelect* selector = w.palSelect();
+  app::PaletteSelector* selector = w.paletteSelector();
   QTest::mouseClick(selector->lblnespal[0x27], Qt::LeftButton);
 
   QTimer::singleShot(0, &w, [&w, byExitButton] {
@@ -328,13 +328,13 @@ void PaletteTest::exitWithSelectorOpen() {
 // Destroying the main window takes the open selector with it, without calling back.
 void PaletteTest::windowGoneBeforeSelector() {
   QTest::mouseDClick(h_->window.lbl_bkgpal0[1], Qt::LeftButton);
-  QVERIFY(h_->window.palSelect()->isVisible());
+  QVERIFY(h_->window.paletteSelector()->isVisible());
   h_.reset();
   QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 void PaletteTest::recolourSaveAndReopen() {
-  app::frmMain& w = h_->window;
+  app::MainWindow& w = h_->window;
   const QString path = QString::fromStdString(w.document().path.string());
   QTest::mouseDClick(w.lbl_bkgpal0[6], Qt::LeftButton);
   pickAndClose(w, 0x16);

@@ -3,9 +3,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QAction>
 #include <QTest>
 
 #include "app/picture_surface.h"
+#include "app/control_area.h"
 #include "app_harness.h"
 
 using namespace pelmora;
@@ -22,6 +24,7 @@ class XcbWindowTest : public QObject {
  private slots:
   void initTestCase();
   void showsTheOpenedTitleScreen();
+  void showsTheViewsScaledAtTwiceTheSize();
 };
 
 void XcbWindowTest::initTestCase() {
@@ -31,7 +34,7 @@ void XcbWindowTest::initTestCase() {
 void XcbWindowTest::showsTheOpenedTitleScreen() {
   WindowHarness h;
   QVERIFY(QTest::qWaitForWindowExposed(&h.window));
-  QCOMPARE(h.window.size(), QSize(823, 554));
+  QCOMPARE(h.window.controlArea()->size(), QSize(823, 554));
   QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
   pressAt(h.window.PAT0, Qt::RightButton, Qt::ShiftModifier, QPoint(255, 255));
   pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(100, 100));
@@ -48,6 +51,22 @@ void XcbWindowTest::showsTheOpenedTitleScreen() {
   QVERIFY(screenShowsSurface(screen, *h.window.picSelTile));
   QTest::mouseClick(h.window.cmdExitApp, Qt::LeftButton);
   QVERIFY(!h.window.isVisible());
+}
+
+// At 2x a press lands on the same cell as at 1x, and the server shows each view pixel as a
+// 2 x 2 block of the surface's colour.
+void XcbWindowTest::showsTheViewsScaledAtTwiceTheSize() {
+  WindowHarness h;
+  QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  h.window.actionZoomIn->trigger();
+  QCOMPARE(h.window.NAT0->size(), QSize(512, 480));
+  pressAt(h.window.PAT0, Qt::LeftButton, {}, QPoint(2 * 40, 2 * 40));
+  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(2 * 100, 2 * 100));
+  QCOMPARE(int(h.window.document().state.ppuImage[0x2000 + 12 * 32 + 12]), 0x22);
+  QImage screen;
+  QTRY_VERIFY_WITH_TIMEOUT(
+      (screen = grabWindow(h.window), screenShowsSurface(screen, *h.window.NAT0)), 5000);
 }
 
 QTEST_MAIN(XcbWindowTest)

@@ -1,4 +1,4 @@
-#include "palette/window/colour_square.h"
+#include "app/colour_square.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -58,6 +58,16 @@ void ColourSquare::mouseReleaseEvent(QMouseEvent* event) {
 void ColourSquare::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit doubleClicked();
   pressed_ = false;
+}
+
+void ColourSquare::enterEvent(QEnterEvent* event) {
+  emit hovered();
+  QLabel::enterEvent(event);
+}
+
+void ColourSquare::leaveEvent(QEvent* event) {
+  emit left();
+  QLabel::leaveEvent(event);
 }
 
 }  // namespace pelmora::app

@@ -1,13 +1,14 @@
-#include "palette/window/frm_pal_select.h"
+#include "app/palette_selector.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 
+#include "app/colour_square.h"
 #include "app/window_fonts.h"
 #include "app/window_title.h"
 #include "gfx/master_palette.h"
 #include "palette/palette_edit.h"
-#include "palette/window/colour_square.h"
 
 namespace pelmora::app {
 namespace {
@@ -27,15 +28,18 @@ QPoint squarePosition(int index) {
 }  // namespace
 
 // A small fixed window of its own with only a close button: closing it is the confirmation.
-frmPalSelect::frmPalSelect(ExitHandler exitHandler)
+PaletteSelector::PaletteSelector(ColourHandler exitHandler, ColourHandler previewHandler)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      exitHandler_(std::move(exitHandler)) {
+      exitHandler_(std::move(exitHandler)),
+      previewHandler_(std::move(previewHandler)) {
+  setObjectName(QStringLiteral("frmPalSelect"));
   setFixedSize(kClientWidth, kClientHeight);
   setFont(windowFont());
 
   // The grey mark lies beneath the squares and shows as a frame around the chosen one.
   lblSelector = new QLabel(this);
+  lblSelector->setObjectName(QStringLiteral("lblSelector"));
   lblSelector->setAutoFillBackground(true);
   QPalette grey = lblSelector->palette();
   grey.setColor(QPalette::Window, QColor(128, 128, 128));
@@ -45,39 +49,44 @@ frmPalSelect::frmPalSelect(ExitHandler exitHandler)
   const QFont captionFont = squareCaptionFont();
   for (int i = 0; i < kColourCount; ++i) {
     auto* square = new ColourSquare(this);
+    square->setObjectName(QStringLiteral("lblnespal_%1").arg(i));
     square->setFont(captionFont);
     square->setGeometry(QRect(squarePosition(i), QSize(kSquareSize, kSquareSize)));
-    connect(square, &ColourSquare::clicked, this, [this, i] { lblnespal_Click(i); });
+    connect(square, &ColourSquare::clicked, this, [this, i] { chooseColour(i); });
+    connect(square, &ColourSquare::doubleClicked, this, [this, i] {
+      chooseColour(i);
+      close();
+    });
     lblnespal[i] = square;
   }
 }
 
-void frmPalSelect::initWindow(std::uint8_t palID) {
-  if (!loaded_) Form_Load();
-  selectedColor_ = palID & 0x3F;  // bytes from 64 up fold into 0-63
-  paintColorGrid();
-  selectColor(selectedColor_);
+void PaletteSelector::openWithColour(std::uint8_t colour) {
+  if (!loaded_) {
+    setWindowTitle(app::windowTitle());
+    loaded_ = true;
+  }
+  selectedColor_ = colour & 0x3F;  // bytes from 64 up fold into 0-63
+  paintColourGrid();
+  markColour(selectedColor_);
   show();
   raise();
   activateWindow();
 }
 
-void frmPalSelect::lblnespal_Click(int index) {
-  selectColor(index);
+void PaletteSelector::chooseColour(int index) {
+  if (index < 0 || index >= kColourCount) return;
+  markColour(index);
+  if (previewHandler_ && loaded_) previewHandler_(selectedColor_);
 }
 
-void frmPalSelect::Form_Load() {
-  setWindowTitle(app::windowTitle());
-  loaded_ = true;
-}
-
-void frmPalSelect::Form_Unload() {
+void PaletteSelector::handBackColour() {
   if (!loaded_) return;
   loaded_ = false;
   if (exitHandler_) exitHandler_(selectedColor_);
 }
 
-void frmPalSelect::paintColorGrid() {
+void PaletteSelector::paintColourGrid() {
   for (int i = 0; i < kColourCount; ++i) {
     const auto colour = static_cast<std::uint8_t>(i);
     lblnespal[i]->showColour(QString::fromStdString(selectorCaption(colour)),
@@ -85,19 +94,31 @@ void frmPalSelect::paintColorGrid() {
   }
 }
 
-void frmPalSelect::selectColor(int index) {
-  if (index < 0 || index >= kColourCount) return;
+void PaletteSelector::markColour(int index) {
   selectedColor_ = static_cast<std::uint8_t>(index);
   const QPoint square = lblnespal[index]->pos();
   lblSelector->setGeometry(square.x() - kSelectorBorder, square.y() - kSelectorBorder,
                            kSelectorSize, kSelectorSize);
 }
 
-// Every closing of a loaded window, by its close button or by the main window on its way out,
-// hands the marked colour back exactly once.
-void frmPalSelect::closeEvent(QCloseEvent* event) {
-  Form_Unload();
+// Every closing of a loaded window, by its close button, a key, a double click or by the main
+// window on its way out, hands the marked colour back exactly once.
+void PaletteSelector::closeEvent(QCloseEvent* event) {
+  handBackColour();
   event->accept();
+}
+
+// Enter and Escape both close the window, and closing hands the marked colour back.
+void PaletteSelector::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      close();
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
 }
 
 }  // namespace pelmora::app

@@ -16,7 +16,8 @@ QColor lightTextColour();
 QColor darkTextColour();
 
 // One small coloured square with a caption: the palette squares of the main window and the
-// colour grid of the palette selector. Reports left-button clicks and double clicks.
+// colour grid of the palette selector. Reports left-button clicks and double clicks, and
+// the pointer coming over it and leaving.
 class ColourSquare : public QLabel {
   Q_OBJECT
 
@@ -32,11 +33,16 @@ class ColourSquare : public QLabel {
  signals:
   void clicked();
   void doubleClicked();
+  // The pointer came over the square, or left it.
+  void hovered();
+  void left();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   bool pressed_ = false;

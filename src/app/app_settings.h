@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPoint>
+#include <QSettings>
+#include <QStringList>
+#include <optional>
+
+namespace pelmora::app {
+
+// What the editor remembers across runs: recent files, the grid, the zoom and where the
+// palette selector was left. Stored with QSettings in the user's configuration; tests point
+// QSettings at a folder of their own.
+class AppSettings {
+ public:
+  static constexpr int kRecentFileCount = 10;
+
+  AppSettings();
+
+  // Newest first, at most kRecentFileCount paths.
+  QStringList recentFiles() const;
+  void addRecentFile(const QString& path);
+  void removeRecentFile(const QString& path);
+
+  bool gridShown() const;
+  void setGridShown(bool shown);
+
+  int zoom() const;  // 1-3
+  void setZoom(int zoom);
+
+  std::optional<QPoint> selectorPosition() const;
+  void setSelectorPosition(QPoint position);
+
+ private:
+  QSettings settings_;
+};
+
+}  // namespace pelmora::app

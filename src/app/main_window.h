@@ -1,0 +1,226 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "app/app_settings.h"
+#include "edit/document.h"
+#include "gfx/master_palette.h"
+#include "gfx/screen_views.h"
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+
+namespace pelmora::app {
+
+class ColourSquare;
+class ControlArea;
+class PictureSurface;
+class UserDialogs;
+class PaletteSelector;
+
+// The main window: it holds the open document and the views drawn from it, the control area
+// with every control the user works with, the menus and the status bar. Each command calls one
+// operation of the core and redraws what it changed; the window keeps no editing logic of its
+// own.
+//
+// The window is split by concern: main_window.cpp (file commands and editing handlers),
+// main_window_controls.cpp (the control area's controls), main_window_menus.cpp (menus,
+// actions, recent files, help), main_window_readout.cpp (status bar and pointer readout),
+// main_window_view.cpp (zoom, grid and overlays, drops).
+//
+// Every control keeps its form name as objectName. Members of a control array are named
+// "<array>_<index>" (lbl_bkgpal0_5, lbl_bkgpalAlt_79, lbl_coinpal_6, optAttSel0 .. optAttSel3 as
+// on the form).
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kClientWidth = 823;
+  static constexpr int kClientHeight = 554;
+  static constexpr int kMaximumZoom = 3;
+
+  // `dialogs` answers the file dialogs and shows the messages; it must outlive the window.
+  explicit MainWindow(UserDialogs& dialogs);
+  ~MainWindow() override;
+
+  // Opens `path` as the Open command does once a file is chosen, with its message.
+  void openPath(const QString& path);
+  // The program's arguments after the program name: the first one not starting with "-" is
+  // opened at start-up.
+  void openStartupArguments(const QStringList& arguments);
+
+  // The status bar: a message that replaces the readout for `timeoutMs` (0: until the next one).
+  void showStatusMessage(const QString& text, int timeoutMs = 5000);
+  QString readoutText() const;
+  QString paletteSetText() const;
+
+  // 1, 2 or 3: how many screen pixels each pixel of the control area takes.
+  int zoom() const { return zoom_; }
+  bool gridShown() const;
+
+  void redrawAll();
+  void setEditingEnabled(bool enabled);
+  void refreshPaletteLabels();
+
+  const Document& document() const { return document_; }
+  Document& document() { return document_; }
+  const ScreenViews& views() const { return views_; }
+  const ColourTables& colourTables() const { return colours_; }
+  ControlArea* controlArea() const { return controlArea_; }
+  AppSettings& settings() { return settings_; }
+  UserDialogs& dialogs() { return dialogs_; }
+  // The palette selector, made on first use; null before.
+  PaletteSelector* paletteSelector() const { return paletteSelector_.get(); }
+  // The folder the Open dialog starts in: the program's own when it holds the demo image,
+  // else the user's documents folder.
+  const QString& openDialogFolder() const { return openDialogFolder_; }
+
+  // Menus (later commands add their actions here; the Edit menu and the Import and Export
+  // submenus are hidden while they are empty).
+  QMenu* fileMenu = nullptr;
+  QMenu* recentMenu = nullptr;
+  QMenu* importMenu = nullptr;
+  QMenu* exportMenu = nullptr;
+  QMenu* editMenu = nullptr;
+  QMenu* viewMenu = nullptr;
+  QMenu* helpMenu = nullptr;
+
+  QAction* actionOpen = nullptr;
+  QAction* actionOpenDemo = nullptr;
+  QAction* actionSave = nullptr;
+  QAction* actionExit = nullptr;
+  QAction* actionGrid = nullptr;
+  QAction* actionZoomIn = nullptr;
+  QAction* actionZoomOut = nullptr;
+  QAction* actionActualSize = nullptr;
+  QAction* actionNextPaletteSet = nullptr;
+  QAction* actionShortcuts = nullptr;
+  QAction* actionAbout = nullptr;
+
+  // The controls, named as on the form; their parent is the control area.
+  QPushButton* cmdOpenFile = nullptr;
+  QPushButton* cmdSaveFile = nullptr;
+  QPushButton* cmdExitApp = nullptr;
+  QPushButton* cmdChangePal = nullptr;
+  PictureSurface* NAT0 = nullptr;
+  PictureSurface* NAT1 = nullptr;
+  PictureSurface* ATT0 = nullptr;
+  PictureSurface* ATT1 = nullptr;
+  PictureSurface* PAT0 = nullptr;
+  PictureSurface* picSelTile = nullptr;
+  QLabel* lblTileID = nullptr;
+  QGroupBox* fraAttSel = nullptr;
+  std::array<QRadioButton*, 4> optAttSel{};
+  QGroupBox* fraPalEdit = nullptr;
+  std::array<ColourSquare*, kPaletteEntries> lbl_bkgpal0{};
+  std::array<ColourSquare*, kBackgroundSets * kBackgroundSetEntries> lbl_bkgpalAlt{};
+  std::array<ColourSquare*, kCoinEntries> lbl_coinpal{};
+  QLabel* Label1 = nullptr;
+  QCheckBox* chkEnableCoin = nullptr;
+  QFrame* Line2 = nullptr;
+  std::array<QFrame*, 4> Line1{};
+
+ public slots:
+  // File commands.
+  void openFile();
+  void openDemoImage();
+  void saveFile();
+  void exitProgram();
+
+  // View commands.
+  void setGridShown(bool shown);
+  void zoomIn();
+  void zoomOut();
+  void actualSize();
+  void setZoom(int zoom);
+  void nextPaletteSet();
+
+  // Help.
+  void showShortcuts();
+  void showAbout();
+
+  // Tile placement and attribute editing, with the position in surface pixels.
+  void pressTileSheet(int button, int shift, float x, float y);
+  void pressNameTable0(int button, int shift, float x, float y);
+  void pressNameTable2(int button, int shift, float x, float y);
+  void pressAttributes0(int button, int shift, float x, float y);
+  void pressAttributes2(int button, int shift, float x, float y);
+  void selectAttributePalette(int index);
+
+  // Palette squares and the palette selector.
+  void editRomPaletteColour(int index);
+  void editBackgroundSetColour(int index);
+  void editCoinColour(int index);
+  void toggleCoin();
+  // Called by the palette selector as it closes, with the colour it had marked.
+  void storeSelectedColour(std::uint8_t colour);
+  // Called while the selector is open: shows the views as they would look with `colour`.
+  void previewColour(std::uint8_t colour);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  // main_window_controls.cpp
+  void buildControls();
+  void buildFileButtons();
+  void buildViews();
+  void buildTileControls();
+  void buildAttributeControls();
+  void buildPaletteFrame();
+  void buildMarks();
+
+  // main_window_menus.cpp
+  void buildMenus();
+  void buildFileMenu();
+  void buildViewMenu();
+  void buildHelpMenu();
+  void refreshRecentMenu();
+  void openRecent(const QString& path);
+  void rememberRecent(const QString& path);
+
+  // main_window_readout.cpp
+  void buildStatusBar();
+  void connectReadouts();
+  void showReadout(const std::string& text);
+  void refreshPaletteSetLabel();
+
+  // main_window_view.cpp
+  void installOverlays();
+  void applyZoom();
+
+  void loadStartUpState();
+  void resetColourOptions();
+  void showLoaded(const QString& path);
+  void openPaletteSelector(std::uint8_t target, int index);
+  void closePaletteSelector();
+  void showViewsOf(const EditorState& state);
+
+  UserDialogs& dialogs_;
+  AppSettings settings_;
+  Document document_;
+  ScreenViews views_;
+  ColourTables colours_;
+  QString openDialogFolder_;
+  QScrollArea* scrollArea_ = nullptr;
+  ControlArea* controlArea_ = nullptr;
+  QLabel* readout_ = nullptr;
+  QLabel* paletteSetLabel_ = nullptr;
+  int zoom_ = 1;
+  std::unique_ptr<PaletteSelector> paletteSelector_;
+};
+
+}  // namespace pelmora::app

@@ -1,0 +1,36 @@
+#include "app/program_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace pelmora::app {
+namespace {
+
+const QString kDemoName = QStringLiteral("demo.nes");
+
+QString besideProgram() {
+  return QDir(QCoreApplication::applicationDirPath()).filePath(kDemoName);
+}
+
+QString installedData() {
+  return QDir(QCoreApplication::applicationDirPath())
+      .filePath(QStringLiteral("../share/pelmora/") + kDemoName);
+}
+
+}  // namespace
+
+QString demoImagePath() {
+  for (const QString& candidate : {besideProgram(), installedData()}) {
+    if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).absoluteFilePath();
+  }
+  return {};
+}
+
+QString openDialogStartFolder() {
+  if (QFileInfo(besideProgram()).isFile()) return QCoreApplication::applicationDirPath();
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+}  // namespace pelmora::app

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+class QPainter;
+
+namespace pelmora::app {
+
+// Marks painted over the views by their widgets, in widget pixels; `zoom` widget pixels make
+// one view pixel. The views' own pictures are never changed.
+
+// The 8-pixel tile grid, and the 16-pixel attribute-area grid drawn more strongly.
+void paintScreenGrid(QPainter& painter, QSize size, int zoom);
+// The tile sheet's grid: one line between tiles (16 view pixels each).
+void paintTileSheetGrid(QPainter& painter, QSize size, int zoom);
+// A frame around the selected tile, whose top-left corner is `tileCorner` in view pixels.
+void paintSelectedTileFrame(QPainter& painter, QPoint tileCorner, int zoom);
+
+}  // namespace pelmora::app

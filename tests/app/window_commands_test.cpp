@@ -1,0 +1,263 @@
+// The main window as a desktop program: menus and shortcuts, the status bar's readout, zoom,
+// recent files, files from the command line and dropped on the window, why a load failed, and
+// the palette selector's keys and preview.
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include "app/colour_square.h"
+#include "app/control_area.h"
+#include "app/palette_selector.h"
+#include "app/picture_surface.h"
+#include "app_harness.h"
+#include "support/demo_variants.h"
+
+using namespace pelmora;
+using namespace pelmora::test;
+
+namespace {
+
+// A pointer move over `view` at `position` in widget pixels, with no button held.
+void moveOver(QWidget* view, QPointF position) {
+  QMouseEvent move(QEvent::MouseMove, position, view->mapToGlobal(position), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(view, &move);
+}
+
+}  // namespace
+
+class WindowCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyActionHasItsShortcutAndRuns();
+  void buttonsAndMenusRunTheSameCommands();
+  void readoutNamesWhatIsUnderThePointerAtEachZoom();
+  void zoomedPressesHitTheSameTile();
+  void gridAndZoomAreRemembered();
+  void recentFilesKeepTenAndDropAMissingOne();
+  void fileArgumentOpensAtStartUp();
+  void droppedFileOpens();
+  void failedLoadSaysWhy();
+  void selectorClosesOnKeysAndPreviewsTheChoice();
+  void aboutNamesVersionQtAndLicence();
+};
+
+// Each command is reachable from the keyboard with its standard shortcut.
+void WindowCommandsTest::everyActionHasItsShortcutAndRuns() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  const std::vector<std::pair<QAction*, QKeySequence>> shortcuts = {
+      {w.actionOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {w.actionSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {w.actionExit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+      {w.actionGrid, QKeySequence(Qt::Key_G)},
+      {w.actionZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+      {w.actionZoomOut, QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+      {w.actionActualSize, QKeySequence(Qt::CTRL | Qt::Key_0)},
+      {w.actionNextPaletteSet, QKeySequence(Qt::Key_P)},
+  };
+  for (const auto& [action, keys] : shortcuts) {
+    QVERIFY2(action->shortcuts().contains(keys), qPrintable(action->objectName()));
+  }
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+
+  QTest::keyClick(&w, Qt::Key_G);
+  QVERIFY(w.gridShown());
+  QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
+  QCOMPARE(w.zoom(), 2);
+  QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier);
+  QCOMPARE(w.zoom(), 1);
+  QTest::keyClick(&w, Qt::Key_P);
+  QCOMPARE(int(w.document().state.paletteSet), 1);
+  QCOMPARE(w.paletteSetText(), QStringLiteral("palette set 1 of 5"));
+  QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+  QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("File saved!"));
+  h.dialogs.answers.push_back(QString());
+  QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+  QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("No file loaded!"));
+  w.actionShortcuts->trigger();
+  QVERIFY(h.dialogs.information.back().text.contains(QStringLiteral("Next Palette Set")));
+  QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+  QVERIFY(!w.isVisible());
+}
+
+void WindowCommandsTest::buttonsAndMenusRunTheSameCommands() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  QVERIFY(!w.actionSave->isEnabled() && !w.actionNextPaletteSet->isEnabled());
+  QVERIFY(!w.editMenu->menuAction()->isVisible());  // empty menus wait for their commands
+  QVERIFY(!w.importMenu->menuAction()->isVisible());
+  w.importMenu->addAction(QStringLiteral("Name Table 0…"));
+  QVERIFY(w.importMenu->menuAction()->isVisible());
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  QVERIFY(w.actionSave->isEnabled() && w.actionNextPaletteSet->isEnabled());
+  QTest::mouseClick(w.cmdChangePal, Qt::LeftButton);
+  QCOMPARE(int(w.document().state.paletteSet), 1);
+  w.actionNextPaletteSet->trigger();
+  QCOMPARE(int(w.document().state.paletteSet), 2);
+  QCOMPARE(w.paletteSetText(), QStringLiteral("palette set 2 of 5"));
+}
+
+// The readout follows the pointer at 1x and 2x alike, and moving never draws a view again.
+void WindowCommandsTest::readoutNamesWhatIsUnderThePointerAtEachZoom() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  const std::vector<int> before = repaintCounts(w);
+  for (const int zoom : {1, 2}) {
+    w.setZoom(zoom);
+    moveOver(w.NAT0, QPointF(0, 0));
+    QVERIFY(w.readoutText().startsWith(QStringLiteral("Name table 0, column 0, row 0: tile $")));
+    QVERIFY(w.readoutText().contains(QStringLiteral("saved at body 0x32770 (file 0x32780)")));
+    moveOver(w.NAT0, QPointF(255 * zoom, 26 * 8 * zoom));
+    QVERIFY(w.readoutText().contains(QStringLiteral("column 31, row 26")));
+    QVERIFY(w.readoutText().endsWith(QStringLiteral("not saved to the ROM")));
+    moveOver(w.ATT0, QPointF(16 * zoom, 15 * zoom));
+    QVERIFY(w.readoutText().startsWith(QStringLiteral("Attribute $23C0 = $")));
+    QVERIFY(w.readoutText().contains(QStringLiteral("top right quadrant")));
+    moveOver(w.PAT0, QPointF(255 * zoom, 0));
+    QVERIFY(w.readoutText().startsWith(QStringLiteral("Tile $0F")));
+  }
+  QCOMPARE(repaintCounts(w), before);
+  QEnterEvent hover(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+  QCoreApplication::sendEvent(w.lbl_coinpal[6], &hover);
+  QVERIFY(w.readoutText().startsWith(QStringLiteral("Coin palette, colour 6: $")));
+  QVERIFY(w.readoutText().contains(QStringLiteral("body 0x30AB0")));
+}
+
+void WindowCommandsTest::zoomedPressesHitTheSameTile() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  for (const int zoom : {1, 2, 3}) {
+    w.setZoom(zoom);
+    QCOMPARE(w.PAT0->size(), QSize(256, 256) * zoom);
+    QCOMPARE(w.cmdOpenFile->geometry(), QRect(QPoint(16, 8) * zoom, QSize(25, 25) * zoom));
+    pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(40, 24) * zoom);
+    QCOMPARE(w.lblTileID->text(), QStringLiteral("12"));
+    pressAt(w.NAT0, Qt::LeftButton, {}, QPoint(8 * zoom * 7 + zoom, 8 * zoom * 3));
+    QCOMPARE(int(w.document().state.ppuImage[0x2000 + 3 * 32 + 7]), 0x12);
+    pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(0, 0));
+    pressAt(w.NAT0, Qt::LeftButton, {}, QPoint(8 * zoom * 7 + zoom, 8 * zoom * 3));
+    QCOMPARE(int(w.document().state.ppuImage[0x2000 + 3 * 32 + 7]), 0x00);
+  }
+}
+
+void WindowCommandsTest::gridAndZoomAreRemembered() {
+  SettingsSandbox sandbox;
+  {
+    ScriptedDialogs dialogs;
+    app::MainWindow first(dialogs);
+    first.actionGrid->trigger();
+    first.actionZoomIn->trigger();
+    first.actionZoomIn->trigger();
+    first.actionZoomIn->trigger();  // 3x is the largest
+    QCOMPARE(first.zoom(), 3);
+    QVERIFY(!first.actionZoomIn->isEnabled());
+  }
+  ScriptedDialogs dialogs;
+  app::MainWindow second(dialogs);
+  QVERIFY(second.gridShown());
+  QCOMPARE(second.zoom(), 3);
+  QCOMPARE(second.controlArea()->size(), QSize(823, 554) * 3);
+}
+
+void WindowCommandsTest::recentFilesKeepTenAndDropAMissingOne() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  for (int i = 0; i < 11; ++i) h.open(h.writeDemo(QStringLiteral("demo%1.nes").arg(i)));
+  QList<QAction*> recent = w.recentMenu->actions();
+  QCOMPARE(recent.size(), 10);
+  QCOMPARE(recent.front()->data().toString(), h.folder.filePath(QStringLiteral("demo10.nes")));
+  QVERIFY(QFile::remove(h.folder.filePath(QStringLiteral("demo5.nes"))));
+  const QString lastCaption = w.windowTitle();
+  recent.at(5)->trigger();
+  QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("Error loading file!"));
+  QVERIFY(h.dialogs.messages.back().detail.contains(QStringLiteral("No such file")));
+  QCOMPARE(w.windowTitle(), lastCaption);
+  QCOMPARE(w.recentMenu->actions().size(), 9);
+  w.recentMenu->actions().at(3)->trigger();
+  QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("File loaded!"));
+  QCOMPARE(w.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo7.nes]"));
+  QCOMPARE(w.recentMenu->actions().front()->data().toString(),
+           h.folder.filePath(QStringLiteral("demo7.nes")));
+}
+
+void WindowCommandsTest::fileArgumentOpensAtStartUp() {
+  WindowHarness h;
+  h.window.openStartupArguments({QStringLiteral("--quit-after-first-paint"), h.writeDemo()});
+  QCOMPARE(h.dialogs.messages.size(), std::size_t{1});
+  QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("File loaded!"));
+  QCOMPARE(h.window.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo.nes]"));
+}
+
+void WindowCommandsTest::droppedFileOpens() {
+  WindowHarness h;
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(h.writeDemo(QStringLiteral("dropped.nes")))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&h.window, &enter);
+  QVERIFY(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&h.window, &drop);
+  QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("File loaded!"));
+  QCOMPARE(h.window.windowTitle(), QStringLiteral("Pelmora 0.80.0[dropped.nes]"));
+}
+
+void WindowCommandsTest::failedLoadSaysWhy() {
+  WindowHarness h;
+  const QString bad = h.folder.filePath(QStringLiteral("bad.nes"));
+  writeFileBytes(bad.toStdString(), std::vector<std::uint8_t>(4096, 'x'));
+  QCOMPARE(h.open(bad), QStringLiteral("Error loading file!"));
+  QVERIFY(h.dialogs.messages.back().detail.startsWith(QStringLiteral("The file is not an iNES image")));
+  writeFileBytes(bad.toStdString(), fileBytes(demoCutShort(0x32000)));
+  QCOMPARE(h.open(bad), QStringLiteral("Error loading file!"));
+  QVERIFY(!h.dialogs.messages.back().detail.isEmpty());
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  QVERIFY(h.dialogs.messages.back().detail.isEmpty());
+}
+
+// Enter, Escape and a double click each close the selector and hand its colour back; a
+// single click previews the colour without storing it.
+void WindowCommandsTest::selectorClosesOnKeysAndPreviewsTheChoice() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  const std::vector<std::pair<int, std::function<void(app::PaletteSelector*)>>> closings = {
+      {0x21, [](app::PaletteSelector* s) { QTest::keyClick(s, Qt::Key_Return); }},
+      {0x22, [](app::PaletteSelector* s) { QTest::keyClick(s, Qt::Key_Escape); }},
+      {0x23, [](app::PaletteSelector* s) { QTest::mouseDClick(s->lblnespal[0x23], Qt::LeftButton); }},
+  };
+  for (const auto& [colour, close] : closings) {
+    QTest::mouseDClick(w.lbl_bkgpal0[1], Qt::LeftButton);
+    app::PaletteSelector* selector = w.paletteSelector();
+    QTest::mouseClick(selector->lblnespal[colour], Qt::LeftButton);
+    QCOMPARE(w.lbl_bkgpal0[1]->text(), QString::number(colour, 16).toUpper());  // preview
+    QVERIFY(int(w.document().state.romPalette[1]) != colour);
+    close(selector);
+    QVERIFY(!selector->isVisible());
+    QCOMPARE(int(w.document().state.romPalette[1]), colour);
+  }
+  w.paletteSelector()->move(QPoint(40, 50));
+  QTest::mouseDClick(w.lbl_bkgpal0[2], Qt::LeftButton);
+  QTest::keyClick(w.paletteSelector(), Qt::Key_Escape);
+  QCOMPARE(w.settings().selectorPosition().value_or(QPoint()), w.paletteSelector()->pos());
+}
+
+void WindowCommandsTest::aboutNamesVersionQtAndLicence() {
+  WindowHarness h;
+  h.window.actionAbout->trigger();
+  const QString text = h.dialogs.information.back().text;
+  QVERIFY(text.contains(QStringLiteral("Pelmora 0.80.0")));
+  QVERIFY(text.contains(QString::fromLatin1(qVersion())));
+  QVERIFY(text.contains(QStringLiteral("Released under the MIT licence.")));
+}
+
+QTEST_MAIN(WindowCommandsTest)
+#include "window_commands_test.moc"
