@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "rom/safe_file_write.h"
 #include "support/layout_image.h"
 
 namespace pelmora {
@@ -144,14 +145,37 @@ TEST_F(SaveRomFile, FailuresLeaveTheTargetUnchangedAndNoTemporaryFile) {
   expectOnlyEntries({"folder.nes", "locked.nes"});
 }
 
-TEST_F(SaveRomFile, ReadOnlyFolderIsRefused) {
+// A folder that takes no temporary file: a writable file in it is written in place, a
+// read-only one and a new one are refused with the system's reason.
+TEST_F(SaveRomFile, ReadOnlyFolderIsWrittenInPlaceOnlyForAWritableFile) {
   std::filesystem::create_directory(folder / "shelf");
   writeFile(folder / "shelf" / "game.nes", original);
+  writeFile(folder / "shelf" / "locked.nes", original);
+  ::chmod((folder / "shelf" / "locked.nes").c_str(), 0444);
   ::chmod((folder / "shelf").c_str(), 0555);
-  EXPECT_EQ(saveRomFile(rom, folder / "shelf" / "game.nes"), kRomFileIoError);
-  EXPECT_EQ(readFile(folder / "shelf" / "game.nes"), original);
+  EXPECT_EQ(saveRomFile(rom, folder / "shelf" / "game.nes"), kRomFileOk);
+  EXPECT_EQ(readFile(folder / "shelf" / "game.nes"), testing::fileBytes(rom));
+  const Status locked = saveRomFileChecked(rom, folder / "shelf" / "locked.nes");
+  ASSERT_FALSE(locked);
+  EXPECT_EQ(locked.error().what, "Permission denied");
+  EXPECT_EQ(readFile(folder / "shelf" / "locked.nes"), original);
+  EXPECT_FALSE(saveRomFileChecked(rom, folder / "shelf" / "new.nes"));
   ::chmod((folder / "shelf").c_str(), 0755);
-  EXPECT_EQ(std::filesystem::directory_iterator(folder / "shelf")->path().filename(), "game.nes");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "shelf"),
+                          std::filesystem::directory_iterator()),
+            2);
+}
+
+// A file changed between the write and the read-back is a failed save, with the reason.
+TEST_F(SaveRomFile, AFileChangedBehindTheWriteFailsTheCheck) {
+  setBeforeWriteCheckHook([](const std::filesystem::path& written) {
+    testing::writeFile(written, {'N', 'E', 'S', 0x1A, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9});
+  });
+  const Status saved = saveRomFileChecked(rom, folder / "game.nes");
+  setBeforeWriteCheckHook({});
+  ASSERT_FALSE(saved);
+  EXPECT_NE(saved.error().what.find("differs"), std::string::npos);
+  EXPECT_EQ(saveRomFile(rom, folder / "game.nes"), kRomFileOk);
 }
 
 TEST_F(SaveRomFile, AWriteCutShortByTheFileSizeLimitChangesNothing) {
