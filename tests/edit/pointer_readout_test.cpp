@@ -39,11 +39,11 @@ TEST(PointerReadout, AttributesSheetAndPaletteSet) {
   state.ppuImage[0x23C9] = 0x40;
   EXPECT_EQ(attributeReadout(state, 0, 40, 60),
             "Attribute $23C9 = $40, bottom left quadrant: palette 0 \xC2\xB7 saved at body "
-            "0x33616 (file 0x33626)");
+            "0x33574 (file 0x33584)");
   EXPECT_NE(attributeReadout(state, 2, 0, 0).find("$2BC0"), std::string::npos);
   EXPECT_NE(attributeReadout(state, 2, 0, 0).find("not saved to the ROM"), std::string::npos);
   EXPECT_EQ(tileSheetReadout(std::nullopt, 17, 0), "Tile $01");
-  EXPECT_EQ(tileSheetReadout(0x40000, 255, 255), "Tile $FF \xC2\xB7 CHR at file 0x40FFF");
+  EXPECT_EQ(tileSheetReadout(0x40000, 255, 255), "Tile $FF \xC2\xB7 CHR at file 0x41000");
   EXPECT_EQ(paletteSetReadout(0), "ROM palette");
   EXPECT_EQ(paletteSetReadout(2), "palette set 2 of 5");
 }
