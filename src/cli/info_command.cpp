@@ -53,7 +53,8 @@ int runInfo(const std::filesystem::path& rom, Streams streams) {
   }
   streams.out << report(document, *pointers).dump(2) << '\n';
   streams.out.flush();
-  if (!streams.out) return reportFile(streams.err, "<standard output>", "Error writing the report!", kExitWriteFailed);
+  if (!streams.out)
+    return reportFile(streams.err, "standard output", "Error writing the report!", kExitWriteFailed);
   return kExitOk;
 }
 

@@ -22,7 +22,8 @@ int runPal(const PalOptions& options, Streams streams) {
   if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
   for (int press = 0; press < options.presses; ++press) cyclePaletteSet(document.state);
   const Status written =
-      writeFileSafely(options.out, exportPaletteFile(document.state), ExistingTail::kDrop);
+      writeFileSafely(options.out, exportPaletteFile(document.state), ExistingTail::kDrop,
+                      FlushToDisk::kSkip);
   return reportWrite(written, options.out, streams.err);
 }
 

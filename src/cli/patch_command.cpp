@@ -36,9 +36,11 @@ int runPatch(const PatchOptions& options, Streams streams) {
   const auto target = readInputOrReport(options.modified, streams.err, exitCode);
   if (!target) return exitCode;
   const Expected<std::vector<std::uint8_t>> patch = createPatch(*format, *source, *target);
-  if (!patch) return reportFile(streams.err, options.modified, patch.error().what, kExitMalformedInput);
-  return reportWrite(writeFileSafely(options.out, *patch, ExistingTail::kDrop), options.out,
-                     streams.err);
+  if (!patch)
+    return reportFile(streams.err, options.modified, patch.error().what, kExitMalformedInput);
+  const Status written =
+      writeFileSafely(options.out, *patch, ExistingTail::kDrop, FlushToDisk::kSkip);
+  return reportWrite(written, options.out, streams.err);
 }
 
 }  // namespace

@@ -60,7 +60,8 @@ spng_ihdr headerFor(int width, int height, std::uint8_t colourType) {
 Status writeEncoded(const Expected<std::vector<std::uint8_t>>& file,
                     const std::filesystem::path& path) {
   if (!file) return file.error();
-  return writeFileSafely(path, *file, ExistingTail::kDrop);
+  return writeFileSafely(path, *file, ExistingTail::kDrop,
+                      FlushToDisk::kSkip);
 }
 
 }  // namespace

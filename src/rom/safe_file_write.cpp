@@ -124,7 +124,7 @@ mode_t newFileMode() {
 }
 
 bool fillTemporary(int descriptor, const std::vector<std::uint8_t>& content,
-                   const ExistingFile& existing) {
+                   const ExistingFile& existing, FlushToDisk flush) {
   if (!writeAll(descriptor, content.data(), content.size())) return false;
   if (!writeAll(descriptor, existing.tail.data(), existing.tail.size())) return false;
   const mode_t mode = existing.exists ? (existing.info.st_mode & 07777) : newFileMode();
@@ -134,17 +134,17 @@ bool fillTemporary(int descriptor, const std::vector<std::uint8_t>& content,
     [[maybe_unused]] const int ignored =
         ::fchown(descriptor, existing.info.st_uid, existing.info.st_gid);
   }
-  return ::fsync(descriptor) == 0;
+  return flush == FlushToDisk::kSkip || ::fsync(descriptor) == 0;
 }
 
 // The atomic way: a temporary file beside the target, renamed over it.
 Status replaceThroughTemporary(const fs::path& target, const fs::path& folder,
                                const std::vector<std::uint8_t>& content,
-                               const ExistingFile& existing) {
+                               const ExistingFile& existing, FlushToDisk flush) {
   std::string temporary = (folder / ("." + target.filename().string() + ".save-XXXXXX")).string();
   const int descriptor = ::mkstemp(temporary.data());
   if (descriptor < 0) return lastSystemError();
-  const bool filled = fillTemporary(descriptor, content, existing);
+  const bool filled = fillTemporary(descriptor, content, existing, flush);
   int error = filled ? 0 : errno;
   if (::close(descriptor) != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
@@ -158,13 +158,13 @@ Status replaceThroughTemporary(const fs::path& target, const fs::path& folder,
 // The fallback for a writable file in a folder that takes no new files: the content is written
 // over the start of the file itself (a dropped tail is cut off afterwards).
 Status writeInPlace(const fs::path& target, const std::vector<std::uint8_t>& content,
-                    ExistingTail tail) {
+                    ExistingTail tail, FlushToDisk flush) {
   const int descriptor = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
   if (descriptor < 0) return lastSystemError();
   bool written = writeAll(descriptor, content.data(), content.size());
   if (written && tail == ExistingTail::kDrop)
     written = ::ftruncate(descriptor, static_cast<off_t>(content.size())) == 0;
-  if (written) written = ::fsync(descriptor) == 0;
+  if (written && flush == FlushToDisk::kWait) written = ::fsync(descriptor) == 0;
   int error = written ? 0 : errno;
   if (::close(descriptor) != 0 && error == 0) error = errno;
   return error == 0 ? success() : systemError(error);
@@ -193,7 +193,7 @@ Status verifyWritten(const fs::path& target, const std::vector<std::uint8_t>& co
 }  // namespace
 
 Status writeFileSafely(const fs::path& path, const std::vector<std::uint8_t>& content,
-                       ExistingTail tail) {
+                       ExistingTail tail, FlushToDisk flush) {
   if (path.empty()) return systemError(ENOENT);
   const Expected<fs::path> target = resolveLinks(path);
   if (!target) return target.error();
@@ -205,9 +205,9 @@ Status writeFileSafely(const fs::path& path, const std::vector<std::uint8_t>& co
   const Status folderUsable = checkFolder(folder);
   Status written = success();
   if (folderUsable) {
-    written = replaceThroughTemporary(*target, folder, content, *existing);
+    written = replaceThroughTemporary(*target, folder, content, *existing, flush);
   } else if (existing.value().exists && std::filesystem::is_directory(folder)) {
-    written = writeInPlace(*target, content, tail);
+    written = writeInPlace(*target, content, tail, flush);
   } else {
     return folderUsable;
   }

@@ -12,6 +12,11 @@ namespace pelmora {
 // What becomes of an existing file's bytes beyond the new content.
 enum class ExistingTail { kKeep, kDrop };
 
+// Whether the write waits until the content is on the disk before the file replaces the old one.
+// ROM images always do; files made from them (pictures, name tables, patches) can be made again
+// and skip the wait, which costs more than everything else such a command does.
+enum class FlushToDisk { kWait, kSkip };
+
 // Writes `content` over the start of the file at `path` without ever leaving it half written:
 // the new file is assembled in a temporary file in the same folder (with the old file's bytes
 // beyond `content` appended when `tail` is kKeep, so a longer file keeps its tail), flushed,
@@ -24,7 +29,7 @@ enum class ExistingTail { kKeep, kDrop };
 // file read back differs); except after a failed check, the target is unchanged and no
 // temporary file remains.
 Status writeFileSafely(const std::filesystem::path& path, const std::vector<std::uint8_t>& content,
-                       ExistingTail tail);
+                       ExistingTail tail, FlushToDisk flush = FlushToDisk::kWait);
 
 // The same, reduced to whether it worked.
 bool replaceFileSafely(const std::filesystem::path& path, const std::vector<std::uint8_t>& content,
