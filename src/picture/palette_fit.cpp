@@ -13,6 +13,7 @@ constexpr int kPalettes = 4;
 constexpr int kFreeEntries = 3;
 constexpr std::size_t kMostDistinctSets = kPalettes * kFreeEntries;  // an antichain per palette holds 3
 constexpr int kRefinements = 12;
+constexpr int kSearchSteps = 100000;
 constexpr int kBackdropTries = 3;
 
 ColourSet coloursOf(const AreaColours& area) {
@@ -58,9 +59,13 @@ BackgroundPalettes palettesFromSets(std::uint8_t backdrop, const std::array<Colo
 // --- The exact search ---------------------------------------------------------------------
 
 // Places each set into one of the four palettes so no palette needs more than three colours.
+// `budget` bounds the steps tried, so a picture that nearly fits cannot make the search run on;
+// running out counts as no exact fit.
 bool placeSets(const std::vector<ColourSet>& sets, std::size_t next,
-               std::array<ColourSet, kPalettes>& palettes, const std::array<bool, kPalettes>& pinned) {
+               std::array<ColourSet, kPalettes>& palettes, const std::array<bool, kPalettes>& pinned,
+               int& budget) {
   if (next == sets.size()) return true;
+  if (--budget < 0) return false;
   bool triedEmpty = false;
   for (int k = 0; k < kPalettes; ++k) {
     const bool empty = palettes[k] == 0 && !pinned[k];
@@ -70,7 +75,7 @@ bool placeSets(const std::vector<ColourSet>& sets, std::size_t next,
     if (std::popcount(joined) > kFreeEntries) continue;
     const ColourSet before = palettes[k];
     palettes[k] = joined;
-    if (placeSets(sets, next + 1, palettes, pinned)) return true;
+    if (placeSets(sets, next + 1, palettes, pinned, budget)) return true;
     palettes[k] = before;
   }
   return false;
@@ -119,7 +124,12 @@ std::optional<BackgroundPalettes> exactFitWithBackdrop(const std::vector<AreaCol
   }
   const std::vector<ColourSet> outermost = outermostSets(std::move(sets), palettes);
   if (outermost.size() > kMostDistinctSets) return std::nullopt;
-  if (!placeSets(outermost, 0, palettes, pinned)) return std::nullopt;
+  ColourSet all = 0;
+  for (const ColourSet set : outermost) all |= set;
+  for (const ColourSet pin : palettes) all |= pin;
+  if (std::popcount(all) > kPalettes * kFreeEntries) return std::nullopt;
+  int budget = kSearchSteps;
+  if (!placeSets(outermost, 0, palettes, pinned, budget)) return std::nullopt;
   return palettesFromSets(backdrop, palettes);
 }
 
