@@ -9,16 +9,44 @@
 #include "formats/png_file.h"
 #include "gfx/master_palette.h"
 #include "gfx/screen_views.h"
+#include "gfx/views.h"
 #include "palette/palette_edit.h"
 
 namespace pelmora::cli {
 namespace {
 
-const std::map<std::string, Surface ScreenViews::*>& views() {
-  static const std::map<std::string, Surface ScreenViews::*> names = {
-      {"tiles", &ScreenViews::PAT0}, {"screen0", &ScreenViews::NAT0},
-      {"attr0", &ScreenViews::ATT0}, {"screen1", &ScreenViews::NAT1},
-      {"attr1", &ScreenViews::ATT1},
+// One view of the main window, drawn alone into a surface of its size: the same drawing calls
+// and scales as the window's views, without making the four surfaces not asked for.
+using DrawView = void (*)(Surface&, const EditorState&, const ColourTables&);
+
+template <std::uint8_t kNameTable>
+void drawScreen(Surface& surface, const EditorState& state, const ColourTables& colours) {
+  drawNameTable(surface, state.ppuImage, kNameTable, state.tileSheet, state.viewPalette,
+                kNameTableScale, colours);
+}
+
+template <std::uint8_t kNameTable>
+void drawAttributes(Surface& surface, const EditorState& state, const ColourTables& colours) {
+  drawAttributeTable(surface, state.ppuImage, kNameTable, colours.attributeColours,
+                     kAttributeScale);
+}
+
+void drawTiles(Surface& surface, const EditorState& state, const ColourTables& colours) {
+  drawTileSheet(surface, state.tileSheet, state.viewPalette, state.paletteSet, kTileSheetScale,
+                colours);
+}
+
+struct ViewDrawing {
+  int width;
+  int height;
+  DrawView draw;
+};
+
+const std::map<std::string, ViewDrawing>& views() {
+  static const std::map<std::string, ViewDrawing> names = {
+      {"tiles", {256, 256, drawTiles}},         {"screen0", {256, 240, drawScreen<0>}},
+      {"attr0", {256, 240, drawAttributes<0>}}, {"screen1", {256, 240, drawScreen<2>}},
+      {"attr1", {256, 240, drawAttributes<2>}},
   };
   return names;
 }
@@ -37,10 +65,10 @@ int runRender(const RenderOptions& options, Streams streams) {
 
   ColourTables colours;
   buildMasterPalette(PpuRegisters{}, colours);
-  ScreenViews screens;
-  redrawViews(screens, document.state, colours);
-  const Surface& surface = screens.*(views().at(options.view));
-  return reportWrite(writeRgbPng(surfaceImage(surface), options.out), options.out, streams.err);
+  const ViewDrawing& view = views().at(options.view);
+  Surface surface(view.width, view.height);
+  view.draw(surface, document.state, colours);
+  return reportWrite(writeSurfacePng(surface, options.out), options.out, streams.err);
 }
 
 }  // namespace

@@ -60,24 +60,39 @@ spng_ihdr headerFor(int width, int height, std::uint8_t colourType) {
 Status writeEncoded(const Expected<std::vector<std::uint8_t>>& file,
                     const std::filesystem::path& path) {
   if (!file) return file.error();
-  return writeFileSafely(path, *file, ExistingTail::kDrop,
-                      FlushToDisk::kSkip);
+  return writeFileSafely(path, *file, ExistingTail::kDrop, FlushToDisk::kSkip);
+}
+
+// Pixels 0x00BBGGRR, row by row, as an RGB PNG.
+Expected<std::vector<std::uint8_t>> encodeRgbPixels(const std::uint32_t* pixels, int width,
+                                                    int height) {
+  if (!sizeAllowed(width, height))
+    return CodecError{"PNG: the picture has no pixels or is too large"};
+  const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  std::vector<std::uint8_t> rows(count * 3);
+  std::uint8_t* out = rows.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    *out++ = static_cast<std::uint8_t>(pixels[i]);
+    *out++ = static_cast<std::uint8_t>(pixels[i] >> 8);
+    *out++ = static_cast<std::uint8_t>(pixels[i] >> 16);
+  }
+  return encode(headerFor(width, height, SPNG_COLOR_TYPE_TRUECOLOR), nullptr, rows);
 }
 
 }  // namespace
 
 Expected<std::vector<std::uint8_t>> encodeRgbPng(const RgbImage& image) {
-  if (!sizeAllowed(image.width, image.height) ||
-      image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
+  if (image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
     return CodecError{"PNG: the picture has no pixels or is too large"};
-  std::vector<std::uint8_t> rows(image.pixels.size() * 3);
-  std::uint8_t* out = rows.data();
-  for (const std::uint32_t pixel : image.pixels) {
-    *out++ = static_cast<std::uint8_t>(pixel);
-    *out++ = static_cast<std::uint8_t>(pixel >> 8);
-    *out++ = static_cast<std::uint8_t>(pixel >> 16);
-  }
-  return encode(headerFor(image.width, image.height, SPNG_COLOR_TYPE_TRUECOLOR), nullptr, rows);
+  return encodeRgbPixels(image.pixels.data(), image.width, image.height);
+}
+
+Expected<std::vector<std::uint8_t>> encodeSurfacePng(const Surface& surface) {
+  return encodeRgbPixels(surface.pixels(), surface.width(), surface.height());
+}
+
+Status writeSurfacePng(const Surface& surface, const std::filesystem::path& path) {
+  return writeEncoded(encodeSurfacePng(surface), path);
 }
 
 Expected<std::vector<std::uint8_t>> encodeIndexedPng(const IndexedImage& image) {

@@ -29,6 +29,11 @@ Expected<std::vector<std::uint8_t>> encodeIndexedPng(const IndexedImage& image);
 Status writeRgbPng(const RgbImage& image, const std::filesystem::path& path);
 Status writeIndexedPng(const IndexedImage& image, const std::filesystem::path& path);
 
+// A surface's pixels as an RGB PNG: the same file as encodeRgbPng(surfaceImage(surface)), made
+// without the copy. What every view export and the command line's render write.
+Expected<std::vector<std::uint8_t>> encodeSurfacePng(const Surface& surface);
+Status writeSurfacePng(const Surface& surface, const std::filesystem::path& path);
+
 // Any PNG, converted to 8-bit RGB (an alpha channel is dropped), or why it cannot be read.
 Expected<RgbImage> decodePng(const std::vector<std::uint8_t>& file);
 Expected<RgbImage> readPng(const std::filesystem::path& path);
