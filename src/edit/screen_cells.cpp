@@ -1,6 +1,10 @@
 #include "edit/screen_cells.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "edit/pointer_position.h"
+#include "gfx/rounding.h"
 #include "edit/saved_area.h"
 #include "state/ppu_map.h"
 
@@ -12,6 +16,7 @@ constexpr int kViewLastY = 239;
 constexpr int kTilePixels = 8;
 constexpr int kQuadrantPixels = 16;
 constexpr int kAttributeColumns = 8;  // one attribute byte covers 2 x 2 quadrants
+constexpr double kFarPixels = 1 << 20;
 
 std::uint16_t nameTableBase(int nameTable) {
   return static_cast<std::uint16_t>(ppu_address::kNameTable0 +
@@ -20,6 +25,17 @@ std::uint16_t nameTableBase(int nameTable) {
 
 int quadrantShift(CellPosition quadrant) {
   return ((quadrant.column & 1) ? 2 : 0) + ((quadrant.row & 1) ? 4 : 0);
+}
+
+// Floor division of the rounded pixel position; positions far off the view are pulled in first.
+int cellCoordinate(double pixel, int cellPixels) {
+  const double rounded = std::clamp(roundHalfToEven(pixel), -kFarPixels, kFarPixels);
+  return static_cast<int>(std::floor(rounded / cellPixels));
+}
+
+std::optional<CellPosition> cellUnder(double x, double y, int cellPixels) {
+  if (!std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
+  return CellPosition{cellCoordinate(x, cellPixels), cellCoordinate(y, cellPixels)};
 }
 
 std::string outsideScreenReason(CellPosition cell) {
@@ -63,6 +79,14 @@ std::optional<CellPosition> quadrantAt(double x, double y) {
   const auto row = viewCoordinate(y, kViewLastY);
   if (!column || !row) return std::nullopt;
   return CellPosition{*column / kQuadrantPixels, *row / kQuadrantPixels};
+}
+
+std::optional<CellPosition> tileCellUnder(double x, double y) {
+  return cellUnder(x, y, kTilePixels);
+}
+
+std::optional<CellPosition> quadrantUnder(double x, double y) {
+  return cellUnder(x, y, kQuadrantPixels);
 }
 
 std::optional<std::string> tileEditRefusal(int nameTable, CellPosition cell) {

@@ -46,6 +46,12 @@ std::uint8_t quadrantPaletteOf(std::uint8_t attribute, CellPosition quadrant);
 std::optional<CellPosition> tileCellAt(double x, double y);
 std::optional<CellPosition> quadrantAt(double x, double y);
 
+// The same for a drag, whose pointer may leave the view: the cell (quadrant) under the pointer
+// even outside the view, so the stroke's line runs on to the edge. Nothing for a position that
+// is not a number.
+std::optional<CellPosition> tileCellUnder(double x, double y);
+std::optional<CellPosition> quadrantUnder(double x, double y);
+
 // Why nothing may be placed at `cell` of name table `nameTable`, in the user's words, or nothing
 // when Save carries that cell.
 std::optional<std::string> tileEditRefusal(int nameTable, CellPosition cell);

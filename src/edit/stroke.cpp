@@ -1,5 +1,7 @@
 #include "edit/stroke.h"
 
+#include <variant>
+
 #include "edit/cell_line.h"
 #include "edit/screen_cells.h"
 #include "state/ppu_map.h"
@@ -8,14 +10,6 @@ namespace pelmora {
 namespace {
 
 constexpr std::uint16_t kNameTableMask = ppu_address::kNameTableStride - 1;
-
-// The cells from the previous position to `to` (only `to` for the first), which becomes the
-// previous position.
-void lineFromLast(std::optional<CellPosition>& last, CellPosition to,
-                  std::vector<CellPosition>& line) {
-  cellsOnLine(last.value_or(to), to, line);
-  last = to;
-}
 
 }  // namespace
 
@@ -42,46 +36,53 @@ EditCommand StrokeLog::take(const char* name) {
   return command;
 }
 
-const std::vector<CellPosition>& TileStroke::moveTo(EditorState& state, CellPosition cell) {
-  lineFromLast(last_, cell, line_);
+template <class Edit>
+const std::vector<CellPosition>& StrokePath::moveAlong(CellPosition to, Edit edit) {
+  cellsOnLine(last_.value_or(to), to, line_);
+  last_ = to;
   changed_.clear();
   refusal_.clear();
-  for (const CellPosition& step : line_) {
-    if (auto refusal = tileEditRefusal(nameTable_, step)) {
-      if (isTileCell(step)) refusal_ = std::move(*refusal);
-      continue;
+  for (const CellPosition& cell : line_) {
+    std::variant<std::string, bool> outcome = edit(cell);
+    if (auto* refusal = std::get_if<std::string>(&outcome)) {
+      refusal_ = std::move(*refusal);
+    } else if (std::get<bool>(outcome)) {
+      changed_.push_back(cell);
     }
-    if (log_.write(state.ppuImage, tileAddress(nameTable_, step), tile_)) changed_.push_back(step);
   }
   changedCells_ += static_cast<int>(changed_.size());
   return changed_;
 }
 
+EditCommand StrokePath::finishAs(const char* single, const char* many) {
+  return log_.take(changedCells_ == 1 ? single : many);
+}
+
+const std::vector<CellPosition>& TileStroke::moveTo(EditorState& state, CellPosition cell) {
+  return moveAlong(cell, [&](CellPosition step) -> std::variant<std::string, bool> {
+    if (!isTileCell(step)) return false;
+    if (auto refusal = tileEditRefusal(nameTable_, step)) return std::move(*refusal);
+    return log_.write(state.ppuImage, tileAddress(nameTable_, step), tile_);
+  });
+}
+
 EditCommand TileStroke::finish() {
-  return log_.take(changedCells_ == 1 ? command_name::kPlaceTile : command_name::kPaintTiles);
+  return finishAs(command_name::kPlaceTile, command_name::kPaintTiles);
 }
 
 const std::vector<CellPosition>& AttributeStroke::moveTo(EditorState& state,
                                                          CellPosition quadrant) {
-  lineFromLast(last_, quadrant, line_);
-  changed_.clear();
-  refusal_.clear();
-  for (const CellPosition& step : line_) {
-    if (auto refusal = attributeEditRefusal(nameTable_, step)) {
-      if (isQuadrant(step)) refusal_ = std::move(*refusal);
-      continue;
-    }
+  return moveAlong(quadrant, [&](CellPosition step) -> std::variant<std::string, bool> {
+    if (!isQuadrant(step)) return false;
+    if (auto refusal = attributeEditRefusal(nameTable_, step)) return std::move(*refusal);
     const std::uint16_t address = attributeAddress(nameTable_, step);
     const std::uint8_t value = withQuadrantPalette(state.ppuImage[address], step, palette_);
-    if (log_.write(state.ppuImage, address, value)) changed_.push_back(step);
-  }
-  changedQuadrants_ += static_cast<int>(changed_.size());
-  return changed_;
+    return log_.write(state.ppuImage, address, value);
+  });
 }
 
 EditCommand AttributeStroke::finish() {
-  return log_.take(changedQuadrants_ == 1 ? command_name::kSetAttribute
-                                          : command_name::kPaintAttributes);
+  return finishAs(command_name::kSetAttribute, command_name::kPaintAttributes);
 }
 
 }  // namespace pelmora

@@ -1,6 +1,7 @@
 #include "edit/tile_block.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -51,8 +52,11 @@ CellRect rectBetween(CellPosition a, CellPosition b) {
 CellRect clippedToScreen(CellRect rect) {
   const int left = std::max(rect.column, 0);
   const int top = std::max(rect.row, 0);
-  const int right = std::min(rect.column + rect.width, kTileCellColumns);
-  const int bottom = std::min(rect.row + rect.height, kTileCellRows);
+  // In 64 bits: a rectangle far off the screen must not overflow.
+  const auto right = static_cast<int>(
+      std::min<std::int64_t>(std::int64_t{rect.column} + rect.width, kTileCellColumns));
+  const auto bottom = static_cast<int>(
+      std::min<std::int64_t>(std::int64_t{rect.row} + rect.height, kTileCellRows));
   if (right <= left || bottom <= top) return {};
   return {left, top, right - left, bottom - top};
 }

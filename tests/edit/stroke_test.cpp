@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 #include "edit/cell_line.h"
@@ -31,6 +32,13 @@ TEST(CellsOnLine, EveryStepIsOneCellFromTheLast) {
   }
   cellsOnLine({0, 0}, {2'000'000'000, 5}, line);
   EXPECT_LT(line.size(), 200u) << "far ends are pulled in";
+}
+
+TEST(CellsOnLine, ADragThatLeavesTheViewKeepsItsDirection) {
+  EXPECT_EQ(tileCellUnder(-3, 500.5), (CellPosition{-1, 62}));
+  EXPECT_EQ(quadrantUnder(255.6, -0.4), (CellPosition{16, 0}));
+  EXPECT_EQ(tileCellUnder(1e300, 0)->column, (1 << 20) / 8);
+  EXPECT_FALSE(tileCellUnder(NAN, 0));
 }
 
 TEST(TileStroke, AFastMovePaintsTheWholeLineExceptCellsSaveDoesNotCarry) {
