@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
@@ -108,6 +110,10 @@ int main(int argc, char** argv) {
   // The measurement needs no screen: without one it runs on the off-screen platform.
   if (!hasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // The window's remembered settings (recent files) go to a folder of the run's own.
+  QStandardPaths::setTestModeEnabled(true);
+  const QTemporaryDir settingsFolder;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

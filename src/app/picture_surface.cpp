@@ -54,7 +54,8 @@ void PictureSurface::setZoom(int zoom) {
 
 void PictureSurface::paintEvent(QPaintEvent* /*event*/) {
   // Colour values are 0x00BBGGRR, stored as the bytes R, G, B, X: the surface's own pixels
-  // are shown as they are, without a copy.
+  // are shown as they are, without a copy. The format ignores the fourth byte, so the picture
+  // is opaque on any back buffer, with or without an alpha channel.
   const QImage image(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.width(),
                      surface_.height(), surface_.width() * 4, QImage::Format_RGBX8888);
   QPainter painter(this);
@@ -64,12 +65,6 @@ void PictureSurface::paintEvent(QPaintEvent* /*event*/) {
   } else {
     painter.drawImage(rect(), image);
   }
-  // The fourth byte of every pixel is zero. A back buffer with an alpha channel (Wayland, a
-  // compositing X server) would take the pixels as transparent, so the picture is backed with
-  // opaque black: that makes it opaque and leaves its colours as they are.
-  painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
-  painter.fillRect(rect(), Qt::black);
-  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   for (const OverlayPainter& overlay : overlays_) {
     painter.save();
     overlay(painter, zoom_);
