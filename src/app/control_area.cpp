@@ -20,7 +20,9 @@ ControlArea::ControlArea(QSize baseSize, QWidget* parent) : QWidget(parent), bas
   setFixedSize(baseSize);
 }
 
+// Nothing changes at the zoom already shown (start-up at 1x touches no control).
 void ControlArea::setZoom(int zoom) {
+  if (zoom == zoom_) return;
   rememberBase(this);
   const QList<QWidget*> children = findChildren<QWidget*>();
   for (QWidget* child : children) rememberBase(child);
