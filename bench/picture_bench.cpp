@@ -38,7 +38,8 @@ struct Demo {
 RgbImage demoPicture(Demo& demo) {
   RgbImage picture(256, 240);
   for (int y = 0; y < 240; ++y) {
-    for (int x = 0; x < 256; ++x) picture.at(x, y) = (y < 192 ? demo.views.NAT0 : demo.views.NAT1).pixel(x, y);
+    for (int x = 0; x < 256; ++x)
+      picture.at(x, y) = (y < 192 ? demo.views.NAT0 : demo.views.NAT1).pixel(x, y);
   }
   return picture;
 }
@@ -47,7 +48,8 @@ RgbImage demoPicture(Demo& demo) {
 RgbImage manyTilesPicture() {
   std::mt19937 random(400);
   pelmora::ColourMatch match;
-  const std::uint32_t colours[4] = {match.rgb(0x0F), match.rgb(0x16), match.rgb(0x2A), match.rgb(0x30)};
+  const std::uint32_t colours[4] = {match.rgb(0x0F), match.rgb(0x16), match.rgb(0x2A),
+                                    match.rgb(0x30)};
   std::vector<std::uint8_t> tiles(400 * 64);
   for (auto& pixel : tiles) pixel = static_cast<std::uint8_t>(random() & 3u);
   RgbImage picture(256, 240);
@@ -60,7 +62,8 @@ RgbImage manyTilesPicture() {
   return picture;
 }
 
-void importPicture(benchmark::State& state, const RgbImage& picture, PicturePalettes palettes, bool reduce) {
+void importPicture(benchmark::State& state, const RgbImage& picture, PicturePalettes palettes,
+                   bool reduce) {
   Demo demo;
   pelmora::PictureImportReport report;
   for (auto _ : state) {

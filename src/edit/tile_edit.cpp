@@ -7,7 +7,9 @@ namespace {
 
 constexpr int kTileSize = 8;
 
-std::size_t pixelIndex(int x, int y) { return static_cast<std::size_t>(y * kTileSize + x); }
+std::size_t pixelIndex(int x, int y) {
+  return static_cast<std::size_t>(y * kTileSize + x);
+}
 
 bool insideTile(int x, int y) {
   return x >= 0 && x < kTileSize && y >= 0 && y < kTileSize;
@@ -71,7 +73,9 @@ TilePixels rotatedClockwise(const TilePixels& pixels) {
   return remapped(pixels, [](int x, int y) { return std::pair{y, kTileSize - 1 - x}; });
 }
 
-TilePixels clearedTile() { return TilePixels{}; }
+TilePixels clearedTile() {
+  return TilePixels{};
+}
 
 EditorState withTilePixels(const EditorState& state, std::uint8_t tile, const TilePixels& pixels) {
   EditorState edited = state;

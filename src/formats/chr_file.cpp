@@ -47,7 +47,8 @@ Expected<TileSheet> readChrFile(const std::filesystem::path& path) {
   if (size != kChrFileSize) return wrongSize(size);
   std::ifstream file(path, std::ios::binary);
   std::vector<std::uint8_t> bytes(kChrFileSize);
-  if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+  if (!file.read(reinterpret_cast<char*>(bytes.data()),
+                 static_cast<std::streamsize>(bytes.size()))) {
     return outOfRange(errno != 0 ? std::strerror(errno) : "The file could not be read.");
   }
   return decodeChrFile(bytes);

@@ -21,8 +21,8 @@ void redrawSheetCell(Surface& sheetView, const EditorState& state, std::uint8_t 
   Surface scratch(kTileSize, kTileSize);
   drawTile(state.tileSheet, tile, scratch, 0, 0, state.viewPalette, state.paletteSet, colours);
   sheetView.stretchCopyFrom(scratch, 0, 0, kTileSize, kTileSize,
-                            (tile % kSheetColumns) * kSheetCell, (tile / kSheetColumns) * kSheetCell,
-                            kSheetCell, kSheetCell);
+                            (tile % kSheetColumns) * kSheetCell,
+                            (tile / kSheetColumns) * kSheetCell, kSheetCell, kSheetCell);
   sheetView.repaint();
 }
 
@@ -37,8 +37,8 @@ void redrawScreenCells(Surface& screen, std::uint8_t nameTable, const EditorStat
       if (state.ppuImage[base + static_cast<std::size_t>(r * kScreenColumns + c)] != tile) continue;
       const std::uint8_t attribute = state.ppuImage[base + ppu_address::kAttributeOffset +
                                                     static_cast<std::size_t>(8 * (r / 4) + c / 4)];
-      const std::uint8_t palette = quadrantPalette(static_cast<std::int16_t>(c),
-                                                   static_cast<std::int16_t>(r), attribute);
+      const std::uint8_t palette =
+          quadrantPalette(static_cast<std::int16_t>(c), static_cast<std::int16_t>(r), attribute);
       drawTile(state.tileSheet, tile, screen, kTileSize * c, kTileSize * r, state.viewPalette,
                palette, colours);
       drawn = true;

@@ -27,7 +27,8 @@ ColourMatch::ColourMatch() {
     rgb_[byte] = static_cast<std::uint32_t>(tables.lookup(static_cast<std::uint8_t>(byte)));
   }
   for (std::size_t a = 0; a < rgb_.size(); ++a) {
-    for (std::size_t b = 0; b < rgb_.size(); ++b) distances_[a * 256 + b] = rgbDistance(rgb_[a], rgb_[b]);
+    for (std::size_t b = 0; b < rgb_.size(); ++b)
+      distances_[a * 256 + b] = rgbDistance(rgb_[a], rgb_[b]);
   }
 }
 

@@ -11,7 +11,8 @@ namespace {
 using ColourSet = std::uint64_t;  // bit c for NES colour c
 constexpr int kPalettes = 4;
 constexpr int kFreeEntries = 3;
-constexpr std::size_t kMostDistinctSets = kPalettes * kFreeEntries;  // an antichain per palette holds 3
+constexpr std::size_t kMostDistinctSets =
+    kPalettes * kFreeEntries;  // an antichain per palette holds 3
 constexpr int kRefinements = 12;
 constexpr int kSearchSteps = 100000;
 constexpr int kBackdropTries = 3;
@@ -44,7 +45,8 @@ std::vector<std::uint8_t> coloursByFrequency(const std::vector<AreaColours>& are
   return colours;
 }
 
-BackgroundPalettes palettesFromSets(std::uint8_t backdrop, const std::array<ColourSet, kPalettes>& sets) {
+BackgroundPalettes palettesFromSets(std::uint8_t backdrop,
+                                    const std::array<ColourSet, kPalettes>& sets) {
   BackgroundPalettes palettes{};
   for (int k = 0; k < kPalettes; ++k) {
     palettes[k].fill(backdrop);
@@ -62,8 +64,8 @@ BackgroundPalettes palettesFromSets(std::uint8_t backdrop, const std::array<Colo
 // `budget` bounds the steps tried, so a picture that nearly fits cannot make the search run on;
 // running out counts as no exact fit.
 bool placeSets(const std::vector<ColourSet>& sets, std::size_t next,
-               std::array<ColourSet, kPalettes>& palettes, const std::array<bool, kPalettes>& pinned,
-               int& budget) {
+               std::array<ColourSet, kPalettes>& palettes,
+               const std::array<bool, kPalettes>& pinned, int& budget) {
   if (next == sets.size()) return true;
   if (--budget < 0) return false;
   bool triedEmpty = false;
@@ -92,10 +94,10 @@ std::vector<ColourSet> outermostSets(std::vector<ColourSet> sets,
   std::vector<ColourSet> outermost;
   for (const ColourSet set : sets) {
     if (set == 0) continue;
-    const bool covered =
-        std::any_of(sets.begin(), sets.end(), [&](ColourSet other) { return within(set, other); }) ||
-        std::any_of(pinnedSets.begin(), pinnedSets.end(),
-                    [&](ColourSet pin) { return (set & ~pin) == 0; });
+    const bool covered = std::any_of(sets.begin(), sets.end(),
+                                     [&](ColourSet other) { return within(set, other); }) ||
+                         std::any_of(pinnedSets.begin(), pinnedSets.end(),
+                                     [&](ColourSet pin) { return (set & ~pin) == 0; });
     if (!covered) outermost.push_back(set);
   }
   std::stable_sort(outermost.begin(), outermost.end(),
@@ -196,10 +198,11 @@ Histogram histogramOf(const AreaColours& area) {
   return counts;
 }
 
-std::vector<int> assignAreas(const std::vector<AreaColours>& areas, const BackgroundPalettes& palettes,
-                             const ColourMatch& match) {
+std::vector<int> assignAreas(const std::vector<AreaColours>& areas,
+                             const BackgroundPalettes& palettes, const ColourMatch& match) {
   std::vector<int> assignment(areas.size());
-  for (std::size_t a = 0; a < areas.size(); ++a) assignment[a] = bestPalette(areas[a], palettes, match);
+  for (std::size_t a = 0; a < areas.size(); ++a)
+    assignment[a] = bestPalette(areas[a], palettes, match);
   return assignment;
 }
 
@@ -221,7 +224,8 @@ BackgroundPalettes seedPalettes(const std::vector<AreaColours>& areas, std::uint
   std::array<Histogram, kPalettes> pinnedCounts{};
   for (const AreaColours& area : areas) {
     if (area.pinnedPalette < 0) continue;
-    for (std::size_t c = 0; c < kPictureColours; ++c) pinnedCounts[area.pinnedPalette][c] += area.counts[c];
+    for (std::size_t c = 0; c < kPictureColours; ++c)
+      pinnedCounts[area.pinnedPalette][c] += area.counts[c];
     seeded[area.pinnedPalette] = true;
   }
   for (int k = 0; k < kPalettes; ++k) {
@@ -236,13 +240,15 @@ BackgroundPalettes seedPalettes(const std::vector<AreaColours>& areas, std::uint
       for (int j = 0; j < kPalettes; ++j) {
         if (seeded[j]) error = std::min(error, areaError(areas[a], palettes[j], match));
       }
-      if (error == std::numeric_limits<std::int64_t>::max()) error = areaError(areas[a], palettes[k], match);
+      if (error == std::numeric_limits<std::int64_t>::max())
+        error = areaError(areas[a], palettes[k], match);
       if (error > worst) {
         worst = error;
         worstArea = a;
       }
     }
-    palettes[k] = areas.empty() ? palettes[k] : refitPalette(histogramOf(areas[worstArea]), backdrop, match);
+    palettes[k] =
+        areas.empty() ? palettes[k] : refitPalette(histogramOf(areas[worstArea]), backdrop, match);
     seeded[k] = true;
   }
   return palettes;
@@ -255,7 +261,8 @@ BackgroundPalettes refinedFit(const std::vector<AreaColours>& areas, std::uint8_
   for (int round = 0; round < kRefinements; ++round) {
     std::array<Histogram, kPalettes> counts{};
     for (std::size_t a = 0; a < areas.size(); ++a) {
-      for (std::size_t c = 0; c < kPictureColours; ++c) counts[assignment[a]][c] += areas[a].counts[c];
+      for (std::size_t c = 0; c < kPictureColours; ++c)
+        counts[assignment[a]][c] += areas[a].counts[c];
     }
     for (int k = 0; k < kPalettes; ++k) palettes[k] = refitPalette(counts[k], backdrop, match);
     std::vector<int> next = assignAreas(areas, palettes, match);
@@ -272,7 +279,8 @@ std::int64_t areaError(const AreaColours& area, const std::array<std::uint8_t, 4
   return countsError(area.counts, palette, match);
 }
 
-int bestPalette(const AreaColours& area, const BackgroundPalettes& palettes, const ColourMatch& match) {
+int bestPalette(const AreaColours& area, const BackgroundPalettes& palettes,
+                const ColourMatch& match) {
   if (area.pinnedPalette >= 0) return area.pinnedPalette & 3;
   int best = 0;
   std::int64_t bestError = std::numeric_limits<std::int64_t>::max();
@@ -294,7 +302,8 @@ BackgroundPalettes fitPalettes(const std::vector<AreaColours>& areas, const Colo
   const std::size_t tries = std::min<std::size_t>(colours.size(), kBackdropTries);
   for (std::size_t t = 0; t < tries; ++t) {
     const BackgroundPalettes palettes = refinedFit(areas, colours[t], match);
-    const std::int64_t error = totalError(areas, assignAreas(areas, palettes, match), palettes, match);
+    const std::int64_t error =
+        totalError(areas, assignAreas(areas, palettes, match), palettes, match);
     if (error < bestError) {
       bestError = error;
       best = palettes;

@@ -33,6 +33,7 @@ std::int64_t areaError(const AreaColours& area, const std::array<std::uint8_t, 4
 
 // The palette number (0-3) with the least error for `area`, the lowest of equals; a pinned
 // area keeps its palette.
-int bestPalette(const AreaColours& area, const BackgroundPalettes& palettes, const ColourMatch& match);
+int bestPalette(const AreaColours& area, const BackgroundPalettes& palettes,
+                const ColourMatch& match);
 
 }  // namespace pelmora

@@ -20,9 +20,9 @@ std::vector<EntryOrder> allOrders() {
 }
 
 // (new tiles, all tiles) the distinct cells need under `orders`; fewer is better.
-std::pair<std::size_t, std::size_t> tileCost(const std::vector<PaletteCell>& cells,
-                                             const std::array<EntryOrder, 4>& orders,
-                                             const std::unordered_set<PackedTile, PackedTileHash>& existing) {
+std::pair<std::size_t, std::size_t> tileCost(
+    const std::vector<PaletteCell>& cells, const std::array<EntryOrder, 4>& orders,
+    const std::unordered_set<PackedTile, PackedTileHash>& existing) {
   std::unordered_set<PackedTile, PackedTileHash> tiles;
   tiles.reserve(cells.size() * 2);
   std::size_t fresh = 0;
@@ -41,8 +41,11 @@ EntryOrder followedBy(const EntryOrder& first, const EntryOrder& then) {
 }
 
 std::vector<PaletteCell> distinctCells(std::vector<PaletteCell> cells) {
-  const auto key = [](const PaletteCell& c) { return std::tuple(c.palette, c.drawing.low, c.drawing.high); };
-  std::sort(cells.begin(), cells.end(), [&](const auto& a, const auto& b) { return key(a) < key(b); });
+  const auto key = [](const PaletteCell& c) {
+    return std::tuple(c.palette, c.drawing.low, c.drawing.high);
+  };
+  std::sort(cells.begin(), cells.end(),
+            [&](const auto& a, const auto& b) { return key(a) < key(b); });
   cells.erase(std::unique(cells.begin(), cells.end(),
                           [&](const auto& a, const auto& b) { return key(a) == key(b); }),
               cells.end());
@@ -51,8 +54,9 @@ std::vector<PaletteCell> distinctCells(std::vector<PaletteCell> cells) {
 
 }  // namespace
 
-std::array<EntryOrder, 4> chooseEntryOrders(const std::vector<PaletteCell>& cells,
-                                            const std::unordered_set<PackedTile, PackedTileHash>& existing) {
+std::array<EntryOrder, 4> chooseEntryOrders(
+    const std::vector<PaletteCell>& cells,
+    const std::unordered_set<PackedTile, PackedTileHash>& existing) {
   const std::vector<PaletteCell> distinct = distinctCells(cells);
   const std::vector<EntryOrder> orders = allOrders();
   std::array<EntryOrder, 4> chosen;

@@ -23,7 +23,8 @@ struct PaletteCell {
 // the fewest new tiles (tiles not among `existing`), then the fewest tiles in all: the same
 // drawing in two palettes then becomes one tile. Orders are improved step by step, a step
 // reordering one palette or a group of them alike, until no step helps.
-std::array<EntryOrder, 4> chooseEntryOrders(const std::vector<PaletteCell>& cells,
-                                            const std::unordered_set<PackedTile, PackedTileHash>& existing);
+std::array<EntryOrder, 4> chooseEntryOrders(
+    const std::vector<PaletteCell>& cells,
+    const std::unordered_set<PackedTile, PackedTileHash>& existing);
 
 }  // namespace pelmora

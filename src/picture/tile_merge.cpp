@@ -24,14 +24,14 @@ Nearest findNearest(const std::vector<MergeCandidate>& candidates, const std::ve
 }
 
 // The living new candidate whose merge changes the fewest pixels.
-std::size_t cheapestMerge(const std::vector<MergeCandidate>& candidates, const std::vector<bool>& alive,
-                          const std::vector<Nearest>& nearest) {
+std::size_t cheapestMerge(const std::vector<MergeCandidate>& candidates,
+                          const std::vector<bool>& alive, const std::vector<Nearest>& nearest) {
   std::size_t best = kNone;
   std::uint64_t bestCost = std::numeric_limits<std::uint64_t>::max();
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     if (!alive[i] || !candidates[i].isNew || nearest[i].index == kNone) continue;
-    const std::uint64_t cost = std::uint64_t{candidates[i].cells} *
-                               static_cast<std::uint64_t>(nearest[i].distance);
+    const std::uint64_t cost =
+        std::uint64_t{candidates[i].cells} * static_cast<std::uint64_t>(nearest[i].distance);
     if (cost < bestCost) {
       bestCost = cost;
       best = i;

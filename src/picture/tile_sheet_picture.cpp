@@ -12,7 +12,8 @@ constexpr int kSheetColumns = 16;
 // Where pixel (x, y) of the picture lives in the sheet.
 std::size_t sheetIndex(int x, int y) {
   const int tile = (y / 8) * kSheetColumns + x / 8;
-  return static_cast<std::size_t>(tile) * kTilePixels + static_cast<std::size_t>((y % 8) * 8 + x % 8);
+  return static_cast<std::size_t>(tile) * kTilePixels +
+         static_cast<std::size_t>((y % 8) * 8 + x % 8);
 }
 
 std::uint8_t nearestOfFour(std::uint32_t pixel, const std::array<std::uint32_t, 4>& colours) {
@@ -25,7 +26,8 @@ std::uint8_t nearestOfFour(std::uint32_t pixel, const std::array<std::uint32_t, 
 
 }  // namespace
 
-std::array<std::uint32_t, 4> shownPaletteColours(const EditorState& state, const ColourTables& colours) {
+std::array<std::uint32_t, 4> shownPaletteColours(const EditorState& state,
+                                                 const ColourTables& colours) {
   std::array<std::uint32_t, 4> shown{};
   const std::size_t first = (state.paletteSet & 7u) * 4;
   for (std::size_t value = 0; value < 4; ++value) {
@@ -35,25 +37,31 @@ std::array<std::uint32_t, 4> shownPaletteColours(const EditorState& state, const
 }
 
 std::vector<std::uint8_t> tileSheetIndices(const TileSheet& sheet) {
-  std::vector<std::uint8_t> indices(static_cast<std::size_t>(kTileSheetPictureSize) * kTileSheetPictureSize, 0);
+  std::vector<std::uint8_t> indices(
+      static_cast<std::size_t>(kTileSheetPictureSize) * kTileSheetPictureSize, 0);
   for (int y = 0; y < kTileSheetPictureSize; ++y) {
     for (int x = 0; x < kTileSheetPictureSize; ++x) {
       const std::size_t at = sheetIndex(x, y);
-      if (at < sheet.size()) indices[static_cast<std::size_t>(y * kTileSheetPictureSize + x)] = sheet[at] & 3u;
+      if (at < sheet.size())
+        indices[static_cast<std::size_t>(y * kTileSheetPictureSize + x)] = sheet[at] & 3u;
     }
   }
   return indices;
 }
 
-Expected<TileSheet> tileSheetFromPicture(const RgbImage& picture, const std::array<std::uint32_t, 4>& colours) {
+Expected<TileSheet> tileSheetFromPicture(const RgbImage& picture,
+                                         const std::array<std::uint32_t, 4>& colours) {
   if (picture.width != kTileSheetPictureSize || picture.height != kTileSheetPictureSize ||
-      picture.pixels.size() != static_cast<std::size_t>(kTileSheetPictureSize) * kTileSheetPictureSize) {
+      picture.pixels.size() !=
+          static_cast<std::size_t>(kTileSheetPictureSize) * kTileSheetPictureSize) {
     return outOfRange("The picture is " + std::to_string(picture.width) + " x " +
-                      std::to_string(picture.height) + " pixels; a tile sheet picture is 128 x 128.");
+                      std::to_string(picture.height) +
+                      " pixels; a tile sheet picture is 128 x 128.");
   }
   TileSheet sheet(kSheetTiles * kTilePixels, 0);
   for (int y = 0; y < kTileSheetPictureSize; ++y) {
-    for (int x = 0; x < kTileSheetPictureSize; ++x) sheet[sheetIndex(x, y)] = nearestOfFour(picture.at(x, y), colours);
+    for (int x = 0; x < kTileSheetPictureSize; ++x)
+      sheet[sheetIndex(x, y)] = nearestOfFour(picture.at(x, y), colours);
   }
   return sheet;
 }

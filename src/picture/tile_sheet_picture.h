@@ -16,7 +16,8 @@ constexpr int kTileSheetPictureSize = 128;
 
 // The four colours of the palette the tile sheet is shown in: palette `paletteSet` of
 // viewPalette.
-std::array<std::uint32_t, 4> shownPaletteColours(const EditorState& state, const ColourTables& colours);
+std::array<std::uint32_t, 4> shownPaletteColours(const EditorState& state,
+                                                 const ColourTables& colours);
 
 // The sheet's pixel values (0-3), 128 per row: the pixels of an indexed picture whose four
 // colours are shownPaletteColours.
@@ -24,6 +25,7 @@ std::vector<std::uint8_t> tileSheetIndices(const TileSheet& sheet);
 
 // The reverse: a 128 x 128 picture as a tile sheet, each pixel the value of the nearest of the
 // four colours (the lowest of equals). A picture of another size is a failure.
-Expected<TileSheet> tileSheetFromPicture(const RgbImage& picture, const std::array<std::uint32_t, 4>& colours);
+Expected<TileSheet> tileSheetFromPicture(const RgbImage& picture,
+                                         const std::array<std::uint32_t, 4>& colours);
 
 }  // namespace pelmora

@@ -1,8 +1,6 @@
 #include "picture/title_picture_import.h"
 
 #include <algorithm>
-#include <optional>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "edit/tile_usage.h"
@@ -12,7 +10,7 @@
 #include "picture/packed_tile.h"
 #include "picture/palette_fit.h"
 #include "picture/palette_order.h"
-#include "picture/tile_merge.h"
+#include "picture/tile_allocation.h"
 #include "state/ppu_map.h"
 
 namespace pelmora {
@@ -33,7 +31,9 @@ struct ColourGrid {
   int cellRows = kNameTable0Rows;  // 24, or 28 with name table 2's rows
   std::vector<std::uint8_t> colours;
 
-  std::uint8_t at(int x, int y) const { return colours[static_cast<std::size_t>(y * kPictureWidth + x)]; }
+  std::uint8_t at(int x, int y) const {
+    return colours[static_cast<std::size_t>(y * kPictureWidth + x)];
+  }
   int areaRows() const { return cellRows / 2; }
 };
 
@@ -45,9 +45,10 @@ struct CellPlan {
 };
 
 Status checkPictureSize(const RgbImage& picture) {
-  const bool fits = picture.width == kPictureWidth &&
-                    (picture.height == kShortHeight || picture.height == kTallHeight) &&
-                    picture.pixels.size() == static_cast<std::size_t>(picture.width) * picture.height;
+  const bool fits =
+      picture.width == kPictureWidth &&
+      (picture.height == kShortHeight || picture.height == kTallHeight) &&
+      picture.pixels.size() == static_cast<std::size_t>(picture.width) * picture.height;
   if (fits) return success();
   return outOfRange("The picture is " + std::to_string(picture.width) + " x " +
                     std::to_string(picture.height) +
@@ -56,7 +57,8 @@ Status checkPictureSize(const RgbImage& picture) {
 
 ColourGrid matchColours(const RgbImage& picture, ColourMatch& match) {
   ColourGrid grid;
-  grid.cellRows = picture.height == kTallHeight ? kNameTable0Rows + kNameTable2Rows : kNameTable0Rows;
+  grid.cellRows =
+      picture.height == kTallHeight ? kNameTable0Rows + kNameTable2Rows : kNameTable0Rows;
   const std::size_t count = static_cast<std::size_t>(kPictureWidth) * grid.cellRows * 8;
   grid.colours.resize(count);
   for (std::size_t i = 0; i < count; ++i) grid.colours[i] = match.nearest(picture.pixels[i]);
@@ -70,7 +72,8 @@ int nameTable2Palette(const PpuImage& ppu, int areaColumn, int areaRow) {
   const std::uint8_t attribute =
       ppu[ppu_address::kNameTable2 + ppu_address::kAttributeOffset +
           static_cast<std::size_t>(kAttributeColumns * (row / 4) + column / 4)];
-  return quadrantPalette(static_cast<std::int16_t>(column), static_cast<std::int16_t>(row), attribute);
+  return quadrantPalette(static_cast<std::int16_t>(column), static_cast<std::int16_t>(row),
+                         attribute);
 }
 
 std::vector<AreaColours> collectAreas(const ColourGrid& grid, const PpuImage& ppu) {
@@ -82,7 +85,8 @@ std::vector<AreaColours> collectAreas(const ColourGrid& grid, const PpuImage& pp
   }
   for (int ar = kNameTable0Rows / 2; ar < grid.areaRows(); ++ar) {
     for (int ac = 0; ac < kAreaColumns; ++ac) {
-      areas[static_cast<std::size_t>(ar * kAreaColumns + ac)].pinnedPalette = nameTable2Palette(ppu, ac, ar);
+      areas[static_cast<std::size_t>(ar * kAreaColumns + ac)].pinnedPalette =
+          nameTable2Palette(ppu, ac, ar);
     }
   }
   return areas;
@@ -90,13 +94,14 @@ std::vector<AreaColours> collectAreas(const ColourGrid& grid, const PpuImage& pp
 
 BackgroundPalettes romBackgroundPalettes(const EditorState& state) {
   BackgroundPalettes palettes{};
-  for (std::size_t k = 0; k < 4; ++k) std::copy_n(state.romPalette.begin() + 4 * k, 4, palettes[k].begin());
+  for (std::size_t k = 0; k < 4; ++k)
+    std::copy_n(state.romPalette.begin() + 4 * k, 4, palettes[k].begin());
   return palettes;
 }
 
 // The palette entry each NES colour is drawn with in each palette: the nearest, lowest of equals.
-std::array<std::array<std::uint8_t, kPictureColours>, 4> nearestEntries(const BackgroundPalettes& palettes,
-                                                                         const ColourMatch& match) {
+std::array<std::array<std::uint8_t, kPictureColours>, 4> nearestEntries(
+    const BackgroundPalettes& palettes, const ColourMatch& match) {
   std::array<std::array<std::uint8_t, kPictureColours>, 4> entries{};
   for (std::size_t k = 0; k < 4; ++k) {
     for (std::size_t c = 0; c < kPictureColours; ++c) {
@@ -113,32 +118,23 @@ std::array<std::array<std::uint8_t, kPictureColours>, 4> nearestEntries(const Ba
   return entries;
 }
 
-std::vector<PackedTile> drawCells(const ColourGrid& grid, const CellPlan& plan, const ColourMatch& match) {
+std::vector<PackedTile> drawCells(const ColourGrid& grid, const CellPlan& plan,
+                                  const ColourMatch& match) {
   const auto entries = nearestEntries(plan.palettes, match);
   std::vector<PackedTile> drawings(static_cast<std::size_t>(grid.cellRows * kColumns));
   std::array<std::uint8_t, kTilePixels> pixels{};
   for (int row = 0; row < grid.cellRows; ++row) {
     for (int column = 0; column < kColumns; ++column) {
-      const int palette = plan.areaPalettes[static_cast<std::size_t>((row / 2) * kAreaColumns + column / 2)];
+      const int palette =
+          plan.areaPalettes[static_cast<std::size_t>((row / 2) * kAreaColumns + column / 2)];
       for (int i = 0; i < 64; ++i) {
-        pixels[static_cast<std::size_t>(i)] = entries[palette][grid.at(column * 8 + i % 8, row * 8 + i / 8)];
+        pixels[static_cast<std::size_t>(i)] =
+            entries[palette][grid.at(column * 8 + i % 8, row * 8 + i / 8)];
       }
       drawings[static_cast<std::size_t>(row * kColumns + column)] = packTile(pixels.data());
     }
   }
   return drawings;
-}
-
-std::vector<PackedTile> packSheet(const TileSheet& sheet) {
-  std::vector<PackedTile> tiles(kSheetTiles);
-  std::array<std::uint8_t, kTilePixels> pixels{};
-  for (std::size_t t = 0; t < kSheetTiles; ++t) {
-    for (std::size_t i = 0; i < kTilePixels; ++i) {
-      pixels[i] = t * kTilePixels + i < sheet.size() ? sheet[t * kTilePixels + i] & 3u : 0;
-    }
-    tiles[t] = packTile(pixels.data());
-  }
-  return tiles;
 }
 
 // Puts the three colours of each fitted palette in the order that shares the most tiles.
@@ -148,9 +144,11 @@ void orderFittedEntries(CellPlan& plan, const std::vector<PackedTile>& sheetTile
     const std::size_t area = (i / kColumns / 2) * kAreaColumns + (i % kColumns) / 2;
     cells[i] = {plan.areaPalettes[area], plan.drawings[i]};
   }
-  const std::unordered_set<PackedTile, PackedTileHash> existing(sheetTiles.begin(), sheetTiles.end());
+  const std::unordered_set<PackedTile, PackedTileHash> existing(sheetTiles.begin(),
+                                                                sheetTiles.end());
   const std::array<EntryOrder, 4> orders = chooseEntryOrders(cells, existing);
-  for (std::size_t i = 0; i < cells.size(); ++i) plan.drawings[i] = reorderedTile(cells[i].drawing, orders[cells[i].palette]);
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    plan.drawings[i] = reorderedTile(cells[i].drawing, orders[cells[i].palette]);
   for (std::size_t k = 0; k < 4; ++k) {
     std::array<std::uint8_t, 4> reordered{};
     for (std::size_t e = 0; e < 4; ++e) reordered[orders[k][e]] = plan.palettes[k][e];
@@ -158,137 +156,31 @@ void orderFittedEntries(CellPlan& plan, const std::vector<PackedTile>& sheetTile
   }
 }
 
-CellPlan planCells(const EditorState& state, const ColourGrid& grid, const PictureImportOptions& options,
-                   const std::vector<PackedTile>& sheetTiles, const ColourMatch& match) {
+CellPlan planCells(const EditorState& state, const ColourGrid& grid,
+                   const PictureImportOptions& options, const std::vector<PackedTile>& sheetTiles,
+                   const ColourMatch& match) {
   const std::vector<AreaColours> areas = collectAreas(grid, state.ppuImage);
   CellPlan plan;
   plan.palettes = options.palettes == PicturePalettes::kFit ? fitPalettes(areas, match)
-                                                             : romBackgroundPalettes(state);
+                                                            : romBackgroundPalettes(state);
   plan.areaPalettes.resize(areas.size());
-  for (std::size_t a = 0; a < areas.size(); ++a) plan.areaPalettes[a] = bestPalette(areas[a], plan.palettes, match);
+  for (std::size_t a = 0; a < areas.size(); ++a)
+    plan.areaPalettes[a] = bestPalette(areas[a], plan.palettes, match);
   plan.drawings = drawCells(grid, plan, match);
   if (options.palettes == PicturePalettes::kFit) orderFittedEntries(plan, sheetTiles);
   return plan;
 }
 
-// --- Tiles -----------------------------------------------------------------------------------
-
-struct TilePlan {
-  std::vector<std::uint8_t> cellTiles;  // tile number per cell
-  std::vector<PackedTile> cellDrawings;  // what each cell shows after merging
-  TileSheet sheet;
-  int missing = 0;
-};
-
-// The sheet's tile for each drawing it holds: one no remaining cell uses before a free one,
-// then the lowest.
-std::unordered_map<PackedTile, std::uint8_t, PackedTileHash> existingTiles(
-    const std::vector<PackedTile>& sheetTiles, const std::array<bool, kSheetTiles>& free) {
-  std::unordered_map<PackedTile, std::uint8_t, PackedTileHash> found;
-  for (const bool takeFree : {false, true}) {
-    for (std::size_t t = 0; t < kSheetTiles; ++t) {
-      if (free[t] == takeFree) found.emplace(sheetTiles[t], static_cast<std::uint8_t>(t));
-    }
-  }
-  return found;
-}
-
-struct Candidates {
-  std::vector<MergeCandidate> list;
-  std::vector<int> tileNumber;          // the sheet's tile, or -1 for a new one
-  std::vector<std::size_t> cellCandidate;
-};
-
-Candidates gatherCandidates(const std::vector<PackedTile>& drawings, const std::vector<PackedTile>& sheetTiles,
-                            const std::array<bool, kSheetTiles>& free) {
-  const auto existing = existingTiles(sheetTiles, free);
-  Candidates candidates;
-  std::unordered_map<PackedTile, std::size_t, PackedTileHash> index;
-  for (const PackedTile& drawing : drawings) {
-    auto [at, added] = index.emplace(drawing, candidates.list.size());
-    if (added) {
-      const auto match = existing.find(drawing);
-      candidates.list.push_back({drawing, 0, match == existing.end()});
-      candidates.tileNumber.push_back(match == existing.end() ? -1 : match->second);
-    }
-    ++candidates.list[at->second].cells;
-    candidates.cellCandidate.push_back(at->second);
-  }
-  // Tiles that stay on the sheet are what new tiles may merge into.
-  for (std::size_t t = 0; t < kSheetTiles; ++t) {
-    if (free[t] || index.contains(sheetTiles[t])) continue;
-    index.emplace(sheetTiles[t], candidates.list.size());
-    candidates.list.push_back({sheetTiles[t], 0, false});
-    candidates.tileNumber.push_back(static_cast<int>(t));
-  }
-  return candidates;
-}
-
-std::vector<std::uint8_t> freeSlots(const std::array<bool, kSheetTiles>& free, const Candidates& candidates) {
-  std::array<bool, kSheetTiles> open = free;
-  for (const int tile : candidates.tileNumber) {
-    if (tile >= 0) open[static_cast<std::size_t>(tile)] = false;
-  }
-  std::vector<std::uint8_t> slots;
-  for (std::size_t t = 0; t < kSheetTiles; ++t) {
-    if (open[t]) slots.push_back(static_cast<std::uint8_t>(t));
-  }
-  return slots;
-}
-
-std::size_t countNew(const Candidates& candidates) {
-  return static_cast<std::size_t>(std::count_if(candidates.list.begin(), candidates.list.end(),
-                                                [](const MergeCandidate& c) { return c.isNew; }));
-}
-
-std::optional<TilePlan> planTiles(const std::vector<PackedTile>& drawings, const EditorState& state,
-                                  const std::vector<PackedTile>& sheetTiles, const ColourGrid& grid,
-                                  bool reduce, PictureImportReport& report) {
-  const ReplacedAreas replaced{true, grid.cellRows > kNameTable0Rows};
-  const std::array<bool, kSheetTiles> free = freeTiles(countCarriedTileUses(state.ppuImage, replaced));
-  Candidates candidates = gatherCandidates(drawings, sheetTiles, free);
-  const std::vector<std::uint8_t> slots = freeSlots(free, candidates);
-  const std::size_t needed = countNew(candidates);
-  TilePlan plan;
-  if (needed > slots.size() && !reduce) {
-    report.tilesMissing = static_cast<int>(needed - slots.size());
-    return std::nullopt;
-  }
-  std::size_t merges = 0;
-  const std::vector<std::size_t> into = mergeNearestTiles(candidates.list, slots.size(), merges);
-  report.tilesMerged = static_cast<int>(merges);
-  plan.sheet = state.tileSheet;
-  std::size_t nextSlot = 0;
-  std::array<std::uint8_t, kTilePixels> pixels{};
-  for (std::size_t c = 0; c < candidates.list.size(); ++c) {
-    if (into[c] != c || candidates.tileNumber[c] >= 0 || candidates.list[c].cells == 0) continue;
-    const std::uint8_t slot = slots[nextSlot++];
-    candidates.tileNumber[c] = slot;
-    unpackTile(candidates.list[c].drawing, pixels.data());
-    std::copy(pixels.begin(), pixels.end(), plan.sheet.begin() + std::size_t{slot} * kTilePixels);
-  }
-  report.tilesNew = static_cast<int>(nextSlot);
-  std::array<bool, kSheetTiles> used{};
-  for (const std::size_t candidate : candidates.cellCandidate) {
-    const std::size_t final = into[candidate];
-    plan.cellTiles.push_back(static_cast<std::uint8_t>(candidates.tileNumber[final]));
-    plan.cellDrawings.push_back(candidates.list[final].drawing);
-    used[plan.cellTiles.back()] = true;
-  }
-  report.tilesUsed = static_cast<int>(std::count(used.begin(), used.end(), true));
-  report.tilesReused = report.tilesUsed - report.tilesNew;
-  return plan;
-}
-
 // --- The result ------------------------------------------------------------------------------
 
-int countChangedPixels(const ColourGrid& grid, const CellPlan& cells, const TilePlan& tiles,
+int countChangedPixels(const ColourGrid& grid, const CellPlan& cells, const TileAllocation& tiles,
                        const ColourMatch& match) {
   int changed = 0;
   for (int y = 0; y < grid.cellRows * 8; ++y) {
     for (int x = 0; x < kPictureWidth; ++x) {
       const std::size_t cell = static_cast<std::size_t>((y / 8) * kColumns + x / 8);
-      const int palette = cells.areaPalettes[static_cast<std::size_t>((y / 16) * kAreaColumns + x / 16)];
+      const int palette =
+          cells.areaPalettes[static_cast<std::size_t>((y / 16) * kAreaColumns + x / 16)];
       const std::uint8_t entry = tilePixel(tiles.cellDrawings[cell], (y % 8) * 8 + x % 8);
       changed += match.rgb(cells.palettes[palette][entry]) != match.rgb(grid.at(x, y));
     }
@@ -296,9 +188,11 @@ int countChangedPixels(const ColourGrid& grid, const CellPlan& cells, const Tile
   return changed;
 }
 
-void writeNameTables(EditorState& state, const ColourGrid& grid, const CellPlan& cells, const TilePlan& tiles) {
+void writeNameTables(EditorState& state, const ColourGrid& grid, const CellPlan& cells,
+                     const TileAllocation& tiles) {
   for (int row = 0; row < grid.cellRows; ++row) {
-    const std::size_t base = row < kNameTable0Rows ? ppu_address::kNameTable0 : ppu_address::kNameTable2;
+    const std::size_t base =
+        row < kNameTable0Rows ? ppu_address::kNameTable0 : ppu_address::kNameTable2;
     for (int column = 0; column < kColumns; ++column) {
       state.ppuImage[base + static_cast<std::size_t>(row * kColumns + column)] =
           tiles.cellTiles[static_cast<std::size_t>(row * kColumns + column)];
@@ -308,10 +202,13 @@ void writeNameTables(EditorState& state, const ColourGrid& grid, const CellPlan&
   for (int ar = 0; ar < kNameTable0Rows / 4; ++ar) {
     for (int ac = 0; ac < kAttributeColumns; ++ac) {
       const auto area = [&](int dy, int dx) {
-        return cells.areaPalettes[static_cast<std::size_t>((2 * ar + dy) * kAreaColumns + 2 * ac + dx)];
+        return cells
+            .areaPalettes[static_cast<std::size_t>((2 * ar + dy) * kAreaColumns + 2 * ac + dx)];
       };
-      state.ppuImage[ppu_address::kAttributeTable0 + static_cast<std::size_t>(ar * kAttributeColumns + ac)] =
-          static_cast<std::uint8_t>(area(0, 0) | area(0, 1) << 2 | area(1, 0) << 4 | area(1, 1) << 6);
+      state.ppuImage[ppu_address::kAttributeTable0 +
+                     static_cast<std::size_t>(ar * kAttributeColumns + ac)] =
+          static_cast<std::uint8_t>(area(0, 0) | area(0, 1) << 2 | area(1, 0) << 4 |
+                                    area(1, 1) << 6);
     }
   }
 }
@@ -343,16 +240,20 @@ Expected<PictureImport> importTitlePicture(const EditorState& state, const RgbIm
   const std::vector<PackedTile> sheetTiles = packSheet(state.tileSheet);
   const CellPlan cells = planCells(state, grid, options, sheetTiles, match);
   PictureImport result{state, {}, true, {}};
-  const std::optional<TilePlan> tiles =
-      planTiles(cells.drawings, state, sheetTiles, grid, options.reduce, result.report);
-  if (!tiles) {
+  const ReplacedAreas replaced{true, grid.cellRows > kNameTable0Rows};
+  const TileAllocation tiles =
+      allocateTiles(cells.drawings, state.tileSheet,
+                    freeTiles(countCarriedTileUses(state.ppuImage, replaced)), options.reduce);
+  result.report = {tiles.tilesUsed,   tiles.tilesNew, tiles.tilesReused, tiles.tilesMerged, 0,
+                   tiles.tilesMissing};
+  if (!tiles.fits()) {
     result.fits = false;
-    result.message = missingTilesMessage(result.report.tilesMissing);
+    result.message = missingTilesMessage(tiles.tilesMissing);
     return result;
   }
-  result.report.pixelsChanged = countChangedPixels(grid, cells, *tiles, match);
-  result.state.tileSheet = tiles->sheet;
-  writeNameTables(result.state, grid, cells, *tiles);
+  result.report.pixelsChanged = countChangedPixels(grid, cells, tiles, match);
+  result.state.tileSheet = tiles.sheet;
+  writeNameTables(result.state, grid, cells, tiles);
   if (options.palettes == PicturePalettes::kFit) writeFittedPalettes(result.state, cells.palettes);
   return result;
 }

@@ -20,7 +20,8 @@ TEST(TileEdit, TurnsAndFlipsComposeAsTheSquaresSymmetriesDo) {
   for (int round = 0; round < 50; ++round) {
     const TilePixels tile = randomTile(random);
     const TilePixels right = rotatedClockwise(tile);
-    EXPECT_EQ(rotatedClockwise(rotatedClockwise(right)), flippedHorizontally(flippedVertically(right)));
+    EXPECT_EQ(rotatedClockwise(rotatedClockwise(right)),
+              flippedHorizontally(flippedVertically(right)));
     EXPECT_EQ(rotatedClockwise(rotatedClockwise(rotatedClockwise(right))), tile);
     EXPECT_EQ(flippedHorizontally(flippedHorizontally(tile)), tile);
     EXPECT_EQ(flippedVertically(flippedVertically(tile)), tile);

@@ -10,7 +10,8 @@ namespace {
 TEST(ChrFile, WritesAndReadsBackExactly4096BytesAndRefusesOtherSizes) {
   testing::TemporaryFolder folder;
   TileSheet sheet(256 * 64);
-  for (std::size_t i = 0; i < sheet.size(); ++i) sheet[i] = static_cast<std::uint8_t>((i * 7 + i / 64) & 3u);
+  for (std::size_t i = 0; i < sheet.size(); ++i)
+    sheet[i] = static_cast<std::uint8_t>((i * 7 + i / 64) & 3u);
   ASSERT_TRUE(writeChrFile(folder / "tiles.chr", sheet));
   EXPECT_EQ(testing::readFile(folder / "tiles.chr").size(), 4096u);
   const Expected<TileSheet> read = readChrFile(folder / "tiles.chr");

@@ -20,7 +20,8 @@ TEST(RedrawTile, PaintingPixelsGivesWhatAFullRedrawGivesAndRepaintsOnlyWhatShows
   EditorState state;
   for (auto& entry : state.viewPalette) entry = static_cast<std::uint8_t>(random() % 64);
   for (auto& pixel : state.tileSheet) pixel = static_cast<std::uint8_t>(random() & 3u);
-  for (std::size_t a = 0x2000; a < 0x2C00; ++a) state.ppuImage[a] = static_cast<std::uint8_t>(random() % 8);
+  for (std::size_t a = 0x2000; a < 0x2C00; ++a)
+    state.ppuImage[a] = static_cast<std::uint8_t>(random() % 8);
   state.paletteSet = 3;
   state.selectedTile = 5;
   ScreenViews views;

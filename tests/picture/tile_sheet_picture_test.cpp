@@ -25,7 +25,8 @@ TEST(TileSheetPicture, APictureInThePaletteShownComesBackAsTheSameSheet) {
   ASSERT_EQ(indices.size(), 128u * 128u);
   EXPECT_EQ(indices[8 * 128 + 8], state.tileSheet[17 * 64]) << "tile 17 starts at (8, 8)";
   RgbImage picture(128, 128);
-  for (std::size_t i = 0; i < indices.size(); ++i) picture.pixels[i] = shown[indices[i]] ^ 0x030201u;  // near, not equal
+  for (std::size_t i = 0; i < indices.size(); ++i)
+    picture.pixels[i] = shown[indices[i]] ^ 0x030201u;  // near, not equal
   const Expected<TileSheet> back = tileSheetFromPicture(picture, shown);
   ASSERT_TRUE(back);
   EXPECT_EQ(*back, state.tileSheet);

@@ -61,10 +61,13 @@ EditorState randomRepresentableTitle(std::mt19937& random) {
     state.viewPalette[4 * k] = colours[0];
     for (std::size_t e = 1; e < 4; ++e) state.viewPalette[4 * k + e] = colours[3 * k + e];
   }
-  for (std::size_t i = 0; i < 40 * 64; ++i) state.tileSheet[i] = static_cast<std::uint8_t>(random() & 3u);
-  for (std::size_t a = 0x2000; a < 0x2C00; ++a) state.ppuImage[a] = static_cast<std::uint8_t>(random() % 40);
+  for (std::size_t i = 0; i < 40 * 64; ++i)
+    state.tileSheet[i] = static_cast<std::uint8_t>(random() & 3u);
+  for (std::size_t a = 0x2000; a < 0x2C00; ++a)
+    state.ppuImage[a] = static_cast<std::uint8_t>(random() % 40);
   for (std::size_t a : {0x23C0, 0x2BC0}) {
-    for (std::size_t i = 0; i < 64; ++i) state.ppuImage[a + i] = static_cast<std::uint8_t>(random());
+    for (std::size_t i = 0; i < 64; ++i)
+      state.ppuImage[a + i] = static_cast<std::uint8_t>(random());
   }
   return state;
 }
@@ -93,10 +96,14 @@ TEST(ImportTitlePicture, FitDrawsEveryRepresentablePictureExactly) {
     EXPECT_EQ(imported.value().report.pixelsChanged, 0);
     EXPECT_EQ(imported.value().report.tilesMerged, 0);
     expectSameRows(render(imported.value().state, height), picture, height == 240 ? 224 : 192);
-    EXPECT_LE(imported.value().report.tilesUsed, 40) << "the same drawing in two palettes is one tile";
-    EXPECT_EQ(imported.value().state.ppuImage[0x2000 + 24 * 32], 0xFC) << "row 24 of name table 0 stays";
-    EXPECT_EQ(std::vector<std::uint8_t>(imported.value().state.romPalette.begin(), imported.value().state.romPalette.begin() + 16),
-              std::vector<std::uint8_t>(imported.value().state.bkgPalettes.begin(), imported.value().state.bkgPalettes.begin() + 16));
+    EXPECT_LE(imported.value().report.tilesUsed, 40)
+        << "the same drawing in two palettes is one tile";
+    EXPECT_EQ(imported.value().state.ppuImage[0x2000 + 24 * 32], 0xFC)
+        << "row 24 of name table 0 stays";
+    EXPECT_EQ(std::vector<std::uint8_t>(imported.value().state.romPalette.begin(),
+                                        imported.value().state.romPalette.begin() + 16),
+              std::vector<std::uint8_t>(imported.value().state.bkgPalettes.begin(),
+                                        imported.value().state.bkgPalettes.begin() + 16));
   }
 }
 
@@ -123,7 +130,8 @@ RgbImage noisePicture(int height, unsigned seed) {
   std::mt19937 random(seed);
   ColourMatch match;
   RgbImage picture(256, height);
-  for (auto& pixel : picture.pixels) pixel = match.rgb(static_cast<std::uint8_t>(0x10 + random() % 4));
+  for (auto& pixel : picture.pixels)
+    pixel = match.rgb(static_cast<std::uint8_t>(0x10 + random() % 4));
   return picture;
 }
 
@@ -144,18 +152,20 @@ TEST(ImportTitlePicture, APictureThatDoesNotFitChangesNothingUnlessReduced) {
   EXPECT_EQ(reduced.value().report.tilesNew, 254);
   EXPECT_EQ(reduced.value().report.tilesMerged, 768 - 254);
   EXPECT_GT(reduced.value().report.pixelsChanged, 0);
-  EXPECT_EQ(reduced.value().report.pixelsChanged,
-            [&] {
-              const RgbImage shown = render(reduced.value().state, 192);
-              return static_cast<int>(std::inner_product(shown.pixels.begin(), shown.pixels.end(),
-                                                         picture.pixels.begin(), 0, std::plus<>(),
-                                                         std::not_equal_to<>()));
-            }());
+  EXPECT_EQ(reduced.value().report.pixelsChanged, [&] {
+    const RgbImage shown = render(reduced.value().state, 192);
+    return static_cast<int>(std::inner_product(shown.pixels.begin(), shown.pixels.end(),
+                                               picture.pixels.begin(), 0, std::plus<>(),
+                                               std::not_equal_to<>()));
+  }());
   EXPECT_EQ(reduced.value().state.ppuImage[0x2800 + 25 * 32], 0x07);
-  EXPECT_EQ(std::vector<std::uint8_t>(reduced.value().state.tileSheet.begin() + 7 * 64, reduced.value().state.tileSheet.begin() + 8 * 64),
-            std::vector<std::uint8_t>(target.tileSheet.begin() + 7 * 64, target.tileSheet.begin() + 8 * 64))
+  EXPECT_EQ(std::vector<std::uint8_t>(reduced.value().state.tileSheet.begin() + 7 * 64,
+                                      reduced.value().state.tileSheet.begin() + 8 * 64),
+            std::vector<std::uint8_t>(target.tileSheet.begin() + 7 * 64,
+                                      target.tileSheet.begin() + 8 * 64))
       << "a tile a kept carried cell uses is never overwritten";
-  EXPECT_EQ(countCarriedTileUses(reduced.value().state.ppuImage)[0xFC], 4 * 32 - 1) << "$FC is never given a new drawing";
+  EXPECT_EQ(countCarriedTileUses(reduced.value().state.ppuImage)[0xFC], 4 * 32 - 1)
+      << "$FC is never given a new drawing";
 }
 
 TEST(ImportTitlePicture, OtherSizesAreRefusedWithTheirSize) {
