@@ -3,13 +3,22 @@
 #include <cstring>
 #include <string>
 
+#include <cstdio>
+
 namespace pelmora {
 namespace {
 
-CodecError recordOutOfRange(std::int64_t record, std::int64_t position, std::size_t bodySize) {
-  return outOfRange("the update list record at body offset " + std::to_string(record) +
-                    " reaches body offset " + std::to_string(position) +
-                    ", past the end of the image (" + std::to_string(bodySize) + " bytes)");
+std::string hexOffset(std::int64_t offset) {
+  char text[24];
+  std::snprintf(text, sizeof text, "0x%llX", static_cast<long long>(offset));
+  return text;
+}
+
+// Read as the end of a sentence that names the list: "Title list 12 reaches past the end of the
+// image (at body offset 0x3410A)."
+CodecError recordOutOfRange(std::int64_t record, std::int64_t /*position*/,
+                            std::size_t /*bodySize*/) {
+  return outOfRange("reaches past the end of the image (at body offset " + hexOffset(record) + ")");
 }
 
 // One record's fields, read from its first three bytes.

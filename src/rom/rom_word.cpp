@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <cstdio>
+
 namespace pelmora {
 namespace {
 
@@ -17,8 +19,10 @@ Expected<std::int32_t> readWord(const std::vector<std::uint8_t>& body, std::int6
                                 bool convert, std::int16_t window, std::int32_t bank,
                                 bool bigEndian) {
   if (offset < 0 || offset + 1 >= static_cast<std::int64_t>(body.size())) {
-    return outOfRange("a 2-byte word at body offset " + std::to_string(offset) +
-                      " lies outside the image (" + std::to_string(body.size()) + " bytes)");
+    char where[24];
+    std::snprintf(where, sizeof where, "0x%llX", static_cast<long long>(offset));
+    return outOfRange(std::string("lies outside the image (at body offset ") + where + ", " +
+                      std::to_string(body.size()) + " bytes long)");
   }
   const std::uint8_t first = body[static_cast<std::size_t>(offset)];
   const std::uint8_t second = body[static_cast<std::size_t>(offset + 1)];

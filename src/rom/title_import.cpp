@@ -9,16 +9,27 @@
 #include "rom/title_layout.h"
 #include "state/ppu_map.h"
 
+#include <cctype>
+#include <cstdio>
+
 namespace pelmora {
 namespace {
+
+std::string hexOffset(std::int64_t offset) {
+  char text[24];
+  std::snprintf(text, sizeof text, "0x%llX", static_cast<long long>(offset));
+  return text;
+}
 
 // Copies `count` bytes from body `offset` into `out`, or reports what was out of range.
 Status readBytes(const std::vector<std::uint8_t>& body, std::int64_t offset, std::size_t count,
                  std::uint8_t* out, const char* what) {
   if (offset < 0 || offset + static_cast<std::int64_t>(count) > static_cast<std::int64_t>(body.size())) {
-    return outOfRange(std::string(what) + " at body offset " + std::to_string(offset) + " (" +
-                      std::to_string(count) + " bytes) lies outside the image (" +
-                      std::to_string(body.size()) + " bytes)");
+    std::string subject = what;
+    subject.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(subject.front())));
+    return outOfRange(subject + " (" + std::to_string(count) + " bytes at body offset " +
+                      hexOffset(offset) + ") lies outside the image (" +
+                      std::to_string(body.size()) + " bytes).");
   }
   std::copy_n(body.begin() + offset, count, out);
   return success();
@@ -32,7 +43,9 @@ Status walkSlot(const std::vector<std::uint8_t>& body, int slot, PpuImage* ppu) 
   std::int64_t offset = *start;
   const Status walked =
       ppu != nullptr ? playUpdateList(body, offset, *ppu) : checkUpdateList(body, offset);
-  if (!walked) return outOfRange("title list " + std::to_string(slot) + ": " + walked.error().what);
+  if (!walked) {
+    return outOfRange("Title list " + std::to_string(slot) + " " + walked.error().what + ".");
+  }
   return success();
 }
 
@@ -50,7 +63,7 @@ constexpr std::array<int, 28> kPlayingOrder = [] {
 Expected<std::int32_t> titleListOffset(const std::vector<std::uint8_t>& body, int slot) {
   const Expected<std::int32_t> offset =
       readRomWord(body, title::slotPosition(slot), true, title::kListWindow, title::kListBank);
-  if (!offset) return outOfRange("title pointer " + std::to_string(slot) + ": " + offset.error().what);
+  if (!offset) return outOfRange("Title pointer " + std::to_string(slot) + " " + offset.error().what + ".");
   return offset;
 }
 
@@ -110,7 +123,7 @@ Status importTitleScreen(const RomImage& rom, EditorState& state) {
   // list before they write, come last. A failure therefore leaves the state untouched.
   TileSheet sheet;
   if (Status tiles = loadChrBank(rom, sheet, title::kTitleChrBank, title::kTitleChrSizeCode); !tiles) {
-    return outOfRange("the title tiles (CHR bank 30): " + tiles.error().what);
+    return outOfRange("The title tiles (CHR bank 30): " + tiles.error().what);
   }
   Palette romPalette{};
   std::array<std::uint8_t, kBackgroundSets * kBackgroundSetEntries> bkgPalettes{};
