@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <random>
 
+#include "demo/demo_image.h"
 #include "edit/tile_usage.h"
 #include "gfx/views.h"
 #include "picture/colour_match.h"
+#include "rom/title_export.h"
+#include "rom/title_import.h"
 #include "state/ppu_map.h"
 
 namespace pelmora {
@@ -166,6 +169,24 @@ TEST(ImportTitlePicture, APictureThatDoesNotFitChangesNothingUnlessReduced) {
       << "a tile a kept carried cell uses is never overwritten";
   EXPECT_EQ(countCarriedTileUses(reduced.value().state.ppuImage)[0xFC], 4 * 32 - 1)
       << "$FC is never given a new drawing";
+}
+
+TEST(ImportTitlePicture, ASavedImportIsWhatTheReopenedImageShows) {
+  RomImage rom = buildDemoImage();
+  EditorState opened;
+  ASSERT_TRUE(importTitleScreen(rom, opened));
+  std::mt19937 random(77);
+  const RgbImage picture = render(randomRepresentableTitle(random), 192);
+  const auto imported = importTitlePicture(opened, picture, {PicturePalettes::kFit, false});
+  ASSERT_TRUE(imported && imported.value().fits);
+  EditorState saved = imported.value().state;
+  ASSERT_TRUE(exportTitleScreen(saved, rom));
+  EditorState reopened;
+  ASSERT_TRUE(importTitleScreen(rom, reopened));
+  EXPECT_EQ(reopened.tileSheet, saved.tileSheet);
+  expectSameRows(render(reopened, 240), render(saved, 240), 224);
+  EXPECT_EQ(imported.value().report.pixelsChanged, 0);
+  expectSameRows(render(reopened, 192), picture, 192);
 }
 
 TEST(ImportTitlePicture, OtherSizesAreRefusedWithTheirSize) {
