@@ -34,9 +34,13 @@ PictureSurface::PictureSurface(Surface& surface, QWidget* parent)
   // pictures off the screen until the view shows the surface again.
   surface_.setHooks({
       [this] { suspended_ = true; },
-      [this] { suspended_ = false; },
+      [this] {
+        suspended_ = false;
+        shownStale_ = true;
+      },
       [this] {
         ++repaintRequests_;
+        shownStale_ = true;
         if (!suspended_) update();
       },
   });
@@ -52,18 +56,26 @@ void PictureSurface::setZoom(int zoom) {
   update();
 }
 
+const QImage& PictureSurface::shownImage() {
+  if (shownStale_) {
+    // Colour values are 0x00BBGGRR, stored as the bytes R, G, B, X. The format ignores the
+    // fourth byte, so the picture is opaque on any back buffer, with or without an alpha
+    // channel.
+    const QImage pixels(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.width(),
+                        surface_.height(), surface_.width() * 4, QImage::Format_RGBX8888);
+    shown_ = pixels.convertToFormat(QImage::Format_RGB32);
+    shownStale_ = false;
+  }
+  return shown_;
+}
+
 void PictureSurface::paintEvent(QPaintEvent* /*event*/) {
-  // Colour values are 0x00BBGGRR, stored as the bytes R, G, B, X: the surface's own pixels
-  // are shown as they are, without a copy. The format ignores the fourth byte, so the picture
-  // is opaque on any back buffer, with or without an alpha channel.
-  const QImage image(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.width(),
-                     surface_.height(), surface_.width() * 4, QImage::Format_RGBX8888);
   QPainter painter(this);
   // Scaled by whole pixels with the painter's default (nearest) sampling: no smoothing.
   if (zoom_ == 1) {
-    painter.drawImage(0, 0, image);
+    painter.drawImage(0, 0, shownImage());
   } else {
-    painter.drawImage(rect(), image);
+    painter.drawImage(rect(), shownImage());
   }
   for (const OverlayPainter& overlay : overlays_) {
     painter.save();

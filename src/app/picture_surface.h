@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -61,6 +62,7 @@ class PictureSurface : public QWidget {
 
  private:
   void forward(const PointerHandler& handler, int button, const QMouseEvent& event);
+  const QImage& shownImage();
 
   Surface& surface_;
   PointerHandler pressHandler_;
@@ -68,6 +70,10 @@ class PictureSurface : public QWidget {
   PointerHandler releaseHandler_;
   HoverHandler hoverHandler_;
   std::vector<OverlayPainter> overlays_;
+  // The surface's pixels in the screen's own byte order, made again only after the surface
+  // asked to be shown anew: paints that follow (exposes, zoom, overlays) are plain copies.
+  QImage shown_;
+  bool shownStale_ = true;
   int zoom_ = 1;
   int repaintRequests_ = 0;
   bool suspended_ = false;
