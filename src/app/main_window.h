@@ -73,6 +73,16 @@ class MainWindow : public QMainWindow {
   void setEditingEnabled(bool enabled);
   void refreshPaletteLabels();
 
+  // Performs `command` on the document and its history, redraws what it changed, and brings
+  // Undo, Redo and the modified mark up to date. Every edit of the document goes through here.
+  PartSet performCommand(EditCommand command);
+  // Adds a command whose changes the document already shows (a finished stroke) to the history.
+  void recordPerformedCommand(EditCommand command);
+  // Redraws the views, squares and controls that show `parts`.
+  void refreshAfterChange(PartSet parts);
+  // Brings Undo, Redo and the modified mark up to date with the history (after Open and Save).
+  void refreshHistoryState();
+
   const Document& document() const { return document_; }
   Document& document() { return document_; }
   const ScreenViews& views() const { return views_; }
@@ -107,6 +117,8 @@ class MainWindow : public QMainWindow {
   QAction* actionNextPaletteSet = nullptr;
   QAction* actionShortcuts = nullptr;
   QAction* actionAbout = nullptr;
+  QAction* actionUndo = nullptr;
+  QAction* actionRedo = nullptr;
 
   // The controls, named as on the form; their parent is the control area.
   QPushButton* cmdOpenFile = nullptr;
@@ -150,6 +162,16 @@ class MainWindow : public QMainWindow {
   void showShortcuts();
   void showAbout();
 
+  // Edit > Undo and Redo.
+  void undoLastEdit();
+  void redoLastEdit();
+
+ signals:
+  // After every command, undo, redo, Open and Save.
+  void historyChanged();
+
+ public slots:
+
   // Tile placement and attribute editing, with the position in surface pixels.
   void pressTileSheet(int button, int shift, float x, float y);
   void pressNameTable0(int button, int shift, float x, float y);
@@ -188,6 +210,7 @@ class MainWindow : public QMainWindow {
   void buildFileMenu();
   void buildViewMenu();
   void buildHelpMenu();
+  void buildHistoryActions();  // main_window_history.cpp
   void refreshRecentMenu();
   void openRecent(const QString& path);
   void rememberRecent(const QString& path);

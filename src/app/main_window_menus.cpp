@@ -51,6 +51,7 @@ void MainWindow::buildMenus() {
   editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
   editMenu->setObjectName(QStringLiteral("editMenu"));
   hideWhileEmpty(editMenu);
+  buildHistoryActions();
   buildViewMenu();
   buildHelpMenu();
   connect(cmdOpenFile, &QPushButton::clicked, actionOpen, &QAction::trigger);
