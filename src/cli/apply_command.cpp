@@ -1,6 +1,6 @@
-// pelmora-cli apply ROM [--nam0 F] [--nam1 F] [--pal F] [--patch F] -o OUT.nes: load, import the
-// files and apply the patch in that order, export, and save to OUT (ROM itself only when OUT is
-// ROM). Cells Save does not carry are dropped, with a count on standard error.
+// pelmora-cli apply ROM [--nam0 F] [--nam1 F] [--pal F] [--chr F] [--patch F] -o OUT.nes: load,
+// import the files and apply the patch in that order, export, and save to OUT (ROM itself only
+// when OUT is ROM). Cells Save does not carry are dropped, with a count on standard error.
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -9,6 +9,7 @@
 
 #include "cli/cli_command.h"
 #include "edit/patched_document.h"
+#include "formats/chr_file.h"
 #include "formats/nam_file.h"
 #include "formats/pal_file.h"
 
@@ -19,6 +20,7 @@ struct ApplyOptions {
   std::string rom;
   std::string nameTables[2];
   std::string palette;
+  std::string tiles;
   std::string patch;
   std::string out;
 };
@@ -53,6 +55,17 @@ int importPaletteFileInto(Document& document, const std::string& file, std::ostr
   return kExitOk;
 }
 
+// A .chr file replaces the title's 256 tiles; any size but 4,096 bytes is refused.
+int importChrFileInto(Document& document, const std::string& file, std::ostream& err) {
+  int exitCode = kExitOk;
+  const auto content = readInputOrReport(file, err, exitCode);
+  if (!content) return exitCode;
+  Expected<TileSheet> tiles = decodeChrFile(*content);
+  if (!tiles) return reportFile(err, file, tiles.error().what, kExitMalformedInput);
+  document.state.tileSheet = std::move(tiles.value());
+  return kExitOk;
+}
+
 int applyPatchFile(Document& document, const ApplyOptions& options, std::ostream& err) {
   int exitCode = kExitOk;
   const auto content = readInputOrReport(options.patch, err, exitCode);
@@ -80,6 +93,9 @@ int applyAll(Document& document, const ApplyOptions& options, std::ostream& err)
   if (!options.palette.empty()) {
     if (const int code = importPaletteFileInto(document, options.palette, err)) return code;
   }
+  if (!options.tiles.empty()) {
+    if (const int code = importChrFileInto(document, options.tiles, err)) return code;
+  }
   if (!options.patch.empty()) return applyPatchFile(document, options, err);
   return kExitOk;
 }
@@ -96,11 +112,12 @@ int runApply(const ApplyOptions& options, Streams streams) {
 Command addApplyCommand(CLI::App& program) {
   auto options = std::make_shared<ApplyOptions>();
   CLI::App* command = program.add_subcommand(
-      "apply", "Put name tables, a palette and a patch into an image and save it");
+      "apply", "Put name tables, a palette, tiles and a patch into an image and save it");
   command->add_option("ROM", options->rom, "The ROM image")->required();
   command->add_option("--nam0", options->nameTables[0], "A .nam file for name table 0");
   command->add_option("--nam1", options->nameTables[1], "A .nam file for name table 2");
   command->add_option("--pal", options->palette, "A .pal file of 16 or 32 bytes");
+  command->add_option("--chr", options->tiles, "A .chr file of the title's tiles (4,096 bytes)");
   command->add_option("--patch", options->patch, "An IPS or BPS patch");
   command->add_option("-o", options->out, "The file to write")->required();
   return {command, [options](Streams streams) { return runApply(*options, streams); }};

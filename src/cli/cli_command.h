@@ -24,6 +24,7 @@ enum ExitCode : int {
   kExitTitleScreen = 3,     // the title screen is out of range for this image
   kExitWriteFailed = 4,     // the output file could not be written
   kExitMalformedInput = 5,  // an input file of the wrong size, or a patch that does not apply
+  kExitDoesNotFit = 6,      // a picture needs more free tiles than the title's tile bank has
 };
 
 // Where a command writes: its result on `out`, its messages on `err`.
@@ -47,6 +48,8 @@ Command addNamCommand(CLI::App& program);
 Command addPalCommand(CLI::App& program);
 Command addApplyCommand(CLI::App& program);
 Command addPatchCommand(CLI::App& program);
+Command addChrCommand(CLI::App& program);
+Command addImportPngCommand(CLI::App& program);
 
 // Every message about a file has one form: "pelmora-cli: FILE: MESSAGE". Returns `code`.
 int reportFile(std::ostream& err, const std::filesystem::path& file, std::string_view message,
