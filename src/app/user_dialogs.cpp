@@ -1,8 +1,10 @@
 #include "app/user_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSpacerItem>
 
 namespace pelmora::app {
@@ -19,6 +21,15 @@ void keepTitleVisible(QMessageBox& box, const QString& title) {
   }
 }
 
+// "name" typed in a dialog whose filter entry is "NES Rom (*.nes)" means "name.nes"; a name
+// with an extension of its own is kept as it is.
+QString withFilterExtension(const QString& path, const QString& filterEntry) {
+  if (!QFileInfo(path).suffix().isEmpty()) return path;
+  static const QRegularExpression firstPattern(QStringLiteral("\\*(\\.[A-Za-z0-9]+)"));
+  const QRegularExpressionMatch match = firstPattern.match(filterEntry);
+  return match.hasMatch() ? path + match.captured(1) : path;
+}
+
 }  // namespace
 
 std::optional<QString> QtUserDialogs::chooseRomFile(QWidget* parent, const QString& folder,
@@ -29,12 +40,22 @@ std::optional<QString> QtUserDialogs::chooseRomFile(QWidget* parent, const QStri
   return path;
 }
 
+std::optional<QString> QtUserDialogs::chooseOpenFile(QWidget* parent, const QString& title,
+                                                     const QString& folder,
+                                                     const QString& filter) {
+  const QString path = QFileDialog::getOpenFileName(parent, title, folder, filter);
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}
+
 std::optional<QString> QtUserDialogs::chooseSaveFile(QWidget* parent, const QString& title,
                                                      const QString& suggested,
                                                      const QString& filter) {
-  const QString path = QFileDialog::getSaveFileName(parent, title, suggested, filter);
+  QString chosenFilter;
+  const QString path =
+      QFileDialog::getSaveFileName(parent, title, suggested, filter, &chosenFilter);
   if (path.isEmpty()) return std::nullopt;
-  return path;
+  return withFilterExtension(path, chosenFilter.isEmpty() ? filter : chosenFilter);
 }
 
 void QtUserDialogs::showMessage(QWidget* parent, const QString& title, const QString& text,

@@ -20,7 +20,14 @@ class UserDialogs {
   virtual std::optional<QString> chooseRomFile(QWidget* parent, const QString& folder,
                                                const QString& filter) = 0;
 
+  // An open-file dialog for any other kind of file (a patch, a name table, a palette), titled
+  // `title`, starting in `folder`, with the filter entries `filter` (";;" between them).
+  // Returns the chosen path, or nothing when the user cancelled.
+  virtual std::optional<QString> chooseOpenFile(QWidget* parent, const QString& title,
+                                                const QString& folder, const QString& filter) = 0;
+
   // A save-file dialog starting at `suggested` (a folder or a file); nothing when cancelled.
+  // A name typed without an extension gets the one of the filter entry chosen.
   virtual std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title,
                                                 const QString& suggested,
                                                 const QString& filter) = 0;
@@ -45,6 +52,8 @@ class QtUserDialogs final : public UserDialogs {
  public:
   std::optional<QString> chooseRomFile(QWidget* parent, const QString& folder,
                                        const QString& filter) override;
+  std::optional<QString> chooseOpenFile(QWidget* parent, const QString& title,
+                                        const QString& folder, const QString& filter) override;
   std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title,
                                         const QString& suggested, const QString& filter) override;
   void showMessage(QWidget* parent, const QString& title, const QString& text,

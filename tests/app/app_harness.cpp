@@ -24,6 +24,13 @@ std::optional<QString> ScriptedDialogs::chooseRomFile(QWidget* /*parent*/, const
   return answer;
 }
 
+std::optional<QString> ScriptedDialogs::chooseOpenFile(QWidget* /*parent*/,
+                                                       const QString& /*title*/,
+                                                       const QString& folder,
+                                                       const QString& filter) {
+  return chooseRomFile(nullptr, folder, filter);
+}
+
 std::optional<QString> ScriptedDialogs::chooseSaveFile(QWidget* /*parent*/,
                                                        const QString& /*title*/,
                                                        const QString& suggested,

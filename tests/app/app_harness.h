@@ -26,6 +26,8 @@ class ScriptedDialogs final : public app::UserDialogs {
 
   std::optional<QString> chooseRomFile(QWidget* parent, const QString& folder,
                                        const QString& filter) override;
+  std::optional<QString> chooseOpenFile(QWidget* parent, const QString& title,
+                                        const QString& folder, const QString& filter) override;
   std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title,
                                         const QString& suggested, const QString& filter) override;
   void showMessage(QWidget* parent, const QString& title, const QString& text,
