@@ -7,6 +7,7 @@ namespace {
 
 const QString kRecentKey = QStringLiteral("recentFiles");
 const QString kGridKey = QStringLiteral("view/grid");
+const QString kShadingKey = QStringLiteral("view/shadeCellsNotStored");
 const QString kZoomKey = QStringLiteral("view/zoom");
 const QString kSelectorKey = QStringLiteral("paletteSelector/position");
 
@@ -38,6 +39,10 @@ void AppSettings::removeRecentFile(const QString& path) {
 bool AppSettings::gridShown() const { return settings_.value(kGridKey, false).toBool(); }
 
 void AppSettings::setGridShown(bool shown) { settings_.setValue(kGridKey, shown); }
+
+bool AppSettings::shadingShown() const { return settings_.value(kShadingKey, true).toBool(); }
+
+void AppSettings::setShadingShown(bool shown) { settings_.setValue(kShadingKey, shown); }
 
 int AppSettings::zoom() const { return std::clamp(settings_.value(kZoomKey, 1).toInt(), 1, 3); }
 

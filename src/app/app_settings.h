@@ -24,6 +24,10 @@ class AppSettings {
   bool gridShown() const;
   void setGridShown(bool shown);
 
+  // Whether the screen views shade the cells Save does not write (on unless switched off).
+  bool shadingShown() const;
+  void setShadingShown(bool shown);
+
   int zoom() const;  // 1-3
   void setZoom(int zoom);
 

@@ -19,6 +19,7 @@
 #include "app/user_dialogs.h"
 #include "app/window_title.h"
 #include "edit/attribute_edit.h"
+#include "edit/single_edits.h"
 #include "edit/tile_placement.h"
 #include "palette/palette_edit.h"
 #include "rom/load_failure.h"
@@ -60,6 +61,7 @@ MainWindow::MainWindow(UserDialogs& dialogs) : dialogs_(dialogs) {
   buildMenus();
   buildStatusBar();
   installOverlays();
+  installEditing();
   connectReadouts();
   loadStartUpState();
 }
@@ -94,18 +96,24 @@ void MainWindow::resetColourOptions() {
   }
 }
 
-// A cancelled Open leaves the document, its file and the Save command as they were.
+// A cancelled Open leaves the document, its file and the Save command as they were. Unsaved
+// edits are offered for saving before the file dialog shows.
 void MainWindow::openFile() {
+  if (!mayDiscardDocument()) return;
   const std::optional<QString> chosen = dialogs_.chooseRomFile(this, openDialogFolder_, kRomFilter);
   if (!chosen || chosen->isEmpty()) {
     dialogs_.showMessage(this, app::windowTitle(), QStringLiteral("No file loaded!"), {});
     return;
   }
-  openPath(*chosen);
+  openChosenPath(*chosen);
+}
+
+void MainWindow::openPath(const QString& path) {
+  if (mayDiscardDocument()) openChosenPath(path);
 }
 
 // A failed Open leaves the document, its file and the Save command as they were, and says why.
-void MainWindow::openPath(const QString& path) {
+void MainWindow::openChosenPath(const QString& path) {
   const OpenResult result = openDocument(document_, toPath(path));
   if (result.status != OpenStatus::kOpened) {
     dialogs_.showMessage(this, app::windowTitle(), QStringLiteral("Error loading file!"),
@@ -117,7 +125,10 @@ void MainWindow::openPath(const QString& path) {
 }
 
 void MainWindow::showLoaded(const QString& path) {
-  setWindowTitle(app::windowTitle() + "[" + QFileInfo(path).fileName() + "]");
+  showCaption(path);
+  editing_.selectionAnchor.reset();
+  editing_.selection.reset();
+  refreshHistoryState();
   optAttSel[0]->setChecked(true);
   redrawAll();
   cmdSaveFile->setEnabled(true);
@@ -136,7 +147,9 @@ void MainWindow::openStartupArguments(const QStringList& arguments) {
 
 // Always writes the shown image to the file it was loaded from; a failed export writes nothing.
 void MainWindow::saveFile() {
+  finishStroke();
   const SaveResult result = saveDocument(document_);
+  refreshHistoryState();
   if (result.status == SaveStatus::kSaved) {
     dialogs_.showMessage(this, app::windowTitle(), QStringLiteral("File saved!"), {});
   } else if (result.status == SaveStatus::kNoFile) {
@@ -152,10 +165,15 @@ void MainWindow::exitProgram() {
 }
 
 // However the main window closes, an open selector closes first and hands its colour back
-// while the main window is still there to store it.
+// while the main window is still there to store it; then unsaved edits are offered for saving,
+// and a cancel keeps the window open.
 void MainWindow::closeEvent(QCloseEvent* event) {
   closePaletteSelector();
-  event->accept();
+  if (mayDiscardDocument()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void MainWindow::redrawAll() {
@@ -170,6 +188,7 @@ void MainWindow::setEditingEnabled(bool enabled) {
                                             ATT1,         PAT0, fraAttSel, fraPalEdit};
   for (QWidget* control : controls) control->setEnabled(enabled);
   actionNextPaletteSet->setEnabled(enabled);
+  refreshEditActions();
 }
 
 void MainWindow::pressTileSheet(int /*button*/, int /*shift*/, float x, float y) {
@@ -179,24 +198,24 @@ void MainWindow::pressTileSheet(int /*button*/, int /*shift*/, float x, float y)
   if (gridShown()) PAT0->update();  // the frame around the selected tile moves
 }
 
+// Any button places (or, with the select tool, starts a rectangle); the press starts a stroke
+// that the moves with the button held carry on.
 void MainWindow::pressNameTable0(int /*button*/, int /*shift*/, float x, float y) {
-  if (placeTile(document_.state, 0, x, y))
-    redrawNameTableView(views_, 0, document_.state, colours_);
+  pressScreen(0, x, y);
 }
 
 void MainWindow::pressNameTable2(int /*button*/, int /*shift*/, float x, float y) {
-  if (placeTile(document_.state, 2, x, y))
-    redrawNameTableView(views_, 2, document_.state, colours_);
+  pressScreen(2, x, y);
 }
 
 void MainWindow::pressAttributes0(int /*button*/, int /*shift*/, float x, float y) {
-  if (!setAttributeQuadrant(document_.state, x, y)) return;
-  redrawNameTableView(views_, 0, document_.state, colours_);
-  redrawAttributeView(views_, document_.state, colours_);
+  pressAttributes(0, x, y);
 }
 
-// The attribute table of name table 2 is shown but not edited.
-void MainWindow::pressAttributes2(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+// The attribute table of name table 2 is shown but not stored: a press there says so.
+void MainWindow::pressAttributes2(int /*button*/, int /*shift*/, float x, float y) {
+  pressAttributes(2, x, y);
+}
 
 void MainWindow::selectAttributePalette(int index) {
   pelmora::selectAttributePalette(document_.state, index);
@@ -223,13 +242,18 @@ void MainWindow::editCoinColour(int index) {
 
 // The flag takes effect at the next save; nothing shows it but the box itself.
 void MainWindow::toggleCoin() {
-  document_.state.coinEnabled = chkEnableCoin->isChecked();
+  performCommand(switchCoinCommand(document_.state, chkEnableCoin->isChecked()));
 }
 
+// The colour goes in as one command, with every square the colour-0 rule stores with it.
 void MainWindow::storeSelectedColour(std::uint8_t colour) {
   if (paletteSelector_) settings_.setSelectorPosition(paletteSelector_->pos());
-  storePaletteColour(document_.state, colour);
-  redrawAll();
+  EditCommand command = storeColourCommand(document_.state, colour);
+  if (command.empty()) {
+    redrawAll();  // takes back what the previews showed
+  } else {
+    performCommand(std::move(command));
+  }
   activateWindow();
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/app_settings.h"
+#include "app/edit_tools.h"
 #include "edit/document.h"
 #include "gfx/master_palette.h"
 #include "gfx/screen_views.h"
@@ -92,6 +93,9 @@ class MainWindow : public QMainWindow {
   UserDialogs& dialogs() { return dialogs_; }
   // The palette selector, made on first use; null before.
   PaletteSelector* paletteSelector() const { return paletteSelector_.get(); }
+  // The tool, the selected rectangle, the stroke under way and the block last copied.
+  const EditSession& editSession() const { return editing_; }
+  bool shadingShown() const;
   // The folder the Open dialog starts in: the program's own when it holds the demo image,
   // else the user's documents folder.
   const QString& openDialogFolder() const { return openDialogFolder_; }
@@ -119,6 +123,15 @@ class MainWindow : public QMainWindow {
   QAction* actionAbout = nullptr;
   QAction* actionUndo = nullptr;
   QAction* actionRedo = nullptr;
+  QAction* actionCut = nullptr;
+  QAction* actionCopy = nullptr;
+  QAction* actionPaste = nullptr;
+  QAction* actionDelete = nullptr;
+  QAction* actionFill = nullptr;
+  QAction* actionPaintTool = nullptr;
+  QAction* actionSelectTool = nullptr;
+  QAction* actionPickTile = nullptr;
+  QAction* actionShading = nullptr;
 
   // The controls, named as on the form; their parent is the control area.
   QPushButton* cmdOpenFile = nullptr;
@@ -166,6 +179,18 @@ class MainWindow : public QMainWindow {
   void undoLastEdit();
   void redoLastEdit();
 
+  // Edit: the tools and the selected rectangle (main_window_editing.cpp,
+  // main_window_selection.cpp).
+  void setEditTool(pelmora::app::EditTool tool);
+  void pickTileUnderPointer();
+  void copySelection();
+  void cutSelection();
+  void deleteSelection();
+  void fillSelection();
+  void pasteBlock();
+  // View > shading of the cells Save does not write.
+  void setShadingShown(bool shown);
+
  signals:
   // After every command, undo, redo, Open and Save.
   void historyChanged();
@@ -179,6 +204,9 @@ class MainWindow : public QMainWindow {
   void pressAttributes0(int button, int shift, float x, float y);
   void pressAttributes2(int button, int shift, float x, float y);
   void selectAttributePalette(int index);
+  void moveOnScreen(int nameTable, int buttons, float x, float y);
+  void moveOnAttributes(int nameTable, int buttons, float x, float y);
+  void releaseOnView();
 
   // Palette squares and the palette selector.
   void editRomPaletteColour(int index);
@@ -221,6 +249,27 @@ class MainWindow : public QMainWindow {
   void showReadout(const std::string& text);
   void refreshPaletteSetLabel();
 
+  // main_window_editing.cpp
+  void buildEditActions();
+  void installEditing();
+  void refreshEditActions();
+  void pressScreen(int nameTable, float x, float y);
+  void startSelection(int nameTable, CellPosition cell);
+  void pressAttributes(int nameTable, float x, float y);
+  void finishStroke();
+  void showRefusal(const std::string& reason);
+  void setSelection(std::optional<CellSelection> selection);
+  void notePointer(int nameTable, double x, double y);
+  PictureSurface* screenView(int nameTable) const;
+  // main_window_selection.cpp
+  void performBlockCommand(Expected<EditCommand> command);
+  std::optional<TileBlock> clipboardBlock();
+  // main_window_unsaved_edits.cpp: whether the document may be set aside (Open, Exit, close);
+  // asks whether to save unsaved edits first.
+  bool mayDiscardDocument();
+  void openChosenPath(const QString& path);
+  void showCaption(const QString& path);
+
   // main_window_view.cpp
   void installOverlays();
   void applyZoom();
@@ -244,6 +293,7 @@ class MainWindow : public QMainWindow {
   QLabel* paletteSetLabel_ = nullptr;
   int zoom_ = 1;
   std::unique_ptr<PaletteSelector> paletteSelector_;
+  EditSession editing_;
 };
 
 }  // namespace pelmora::app

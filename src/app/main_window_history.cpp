@@ -22,12 +22,15 @@ void MainWindow::recordPerformedCommand(EditCommand command) {
   refreshHistoryState();
 }
 
+// A stroke still under way is finished first, so it is what Undo takes back.
 void MainWindow::undoLastEdit() {
+  finishStroke();
   refreshAfterChange(undo(document_));
   refreshHistoryState();
 }
 
 void MainWindow::redoLastEdit() {
+  finishStroke();
   refreshAfterChange(redo(document_));
   refreshHistoryState();
 }

@@ -53,6 +53,7 @@ void MainWindow::buildMenus() {
   hideWhileEmpty(editMenu);
   buildHistoryActions();
   buildViewMenu();
+  buildEditActions();
   buildHelpMenu();
   connect(cmdOpenFile, &QPushButton::clicked, actionOpen, &QAction::trigger);
   connect(cmdSaveFile, &QPushButton::clicked, actionSave, &QAction::trigger);

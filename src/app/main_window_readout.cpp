@@ -40,6 +40,7 @@ void MainWindow::buildStatusBar() {
 void MainWindow::connectReadouts() {
   const auto screen = [this](int nameTable) {
     return [this, nameTable](double x, double y) {
+      notePointer(nameTable, x, y);
       showReadout(screenReadout(document_.state, nameTable, x, y));
     };
   };

@@ -125,12 +125,12 @@ void EditingTest::screenPressPlacesTile_data() {
   QTest::addColumn<int>("address");
   QTest::newRow("NAT0 top left") << "NAT0" << QPoint(0, 0) << Qt::LeftButton
                                  << Qt::KeyboardModifiers() << 0x2000;
-  QTest::newRow("NAT0 last tile, right button")
-      << "NAT0" << QPoint(255, 239) << Qt::RightButton << Qt::KeyboardModifiers() << 0x23BF;
-  QTest::newRow("NAT1 row 1 column 1, shift") << "NAT1" << QPoint(8, 8) << Qt::LeftButton
-                                              << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0x2821;
-  QTest::newRow("NAT1 last tile, ctrl") << "NAT1" << QPoint(255, 239) << Qt::LeftButton
-                                        << Qt::KeyboardModifiers(Qt::ControlModifier) << 0x2BBF;
+  QTest::newRow("NAT0 last stored tile, right button")
+      << "NAT0" << QPoint(255, 191) << Qt::RightButton << Qt::KeyboardModifiers() << 0x22FF;
+  QTest::newRow("NAT1 row 24 column 1, shift") << "NAT1" << QPoint(8, 192) << Qt::LeftButton
+                                               << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0x2B01;
+  QTest::newRow("NAT1 last stored tile, ctrl") << "NAT1" << QPoint(255, 223) << Qt::LeftButton
+                                               << Qt::KeyboardModifiers(Qt::ControlModifier) << 0x2B7F;
 }
 
 void EditingTest::screenPressPlacesTile() {
@@ -246,7 +246,7 @@ void EditingTest::onlyThePressActs() {
   QCOMPARE(int(before.ppuImage[0x2021]), 0xDC);
 }
 
-// Edits in the exported rows come back after a save; edits outside them do not.
+// Edits in the exported rows come back after a save; presses outside them place nothing.
 void EditingTest::editsSurviveSaveAndReopen() {
   app::MainWindow& w = h_->window;
   const PpuImage original = w.document().state.ppuImage;

@@ -184,7 +184,7 @@ void WindowCommandsTest::recentFilesKeepTenAndDropAMissingOne() {
   QCOMPARE(w.recentMenu->actions().size(), 9);
   w.recentMenu->actions().at(3)->trigger();
   QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("File loaded!"));
-  QCOMPARE(w.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo7.nes]"));
+  QCOMPARE(w.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo7.nes][*]"));
   QCOMPARE(w.recentMenu->actions().front()->data().toString(),
            h.folder.filePath(QStringLiteral("demo7.nes")));
 }
@@ -194,7 +194,7 @@ void WindowCommandsTest::fileArgumentOpensAtStartUp() {
   h.window.openStartupArguments({QStringLiteral("--quit-after-first-paint"), h.writeDemo()});
   QCOMPARE(h.dialogs.messages.size(), std::size_t{1});
   QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("File loaded!"));
-  QCOMPARE(h.window.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo.nes]"));
+  QCOMPARE(h.window.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo.nes][*]"));
 }
 
 void WindowCommandsTest::droppedFileOpens() {
@@ -207,7 +207,7 @@ void WindowCommandsTest::droppedFileOpens() {
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&h.window, &drop);
   QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("File loaded!"));
-  QCOMPARE(h.window.windowTitle(), QStringLiteral("Pelmora 0.80.0[dropped.nes]"));
+  QCOMPARE(h.window.windowTitle(), QStringLiteral("Pelmora 0.80.0[dropped.nes][*]"));
 }
 
 void WindowCommandsTest::failedLoadSaysWhy() {

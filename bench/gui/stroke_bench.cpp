@@ -1,0 +1,130 @@
+// A drag stroke through the real main window: each pointer move with the button held places
+// the tile in the next cell and redraws only that cell, then the window paints. Measured next
+// to the same moves without a button (the pointer readout alone), painted the same way.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+#include "app/main_window.h"
+#include "app/picture_surface.h"
+#include "app/user_dialogs.h"
+#include "demo/demo_image.h"
+#include "rom/rom_file.h"
+
+namespace {
+
+// Shows nothing and answers nothing: the benchmark opens its file by path.
+class SilentDialogs final : public pelmora::app::UserDialogs {
+ public:
+  std::optional<QString> chooseRomFile(QWidget*, const QString&, const QString&) override {
+    return std::nullopt;
+  }
+  // Not marked override: the interface may or may not ask for it.
+  std::optional<QString> chooseOpenFile(QWidget*, const QString&, const QString&,
+                                        const QString&) {
+    return std::nullopt;
+  }
+  std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&,
+                                        const QString&) override {
+    return std::nullopt;
+  }
+  void showMessage(QWidget*, const QString&, const QString&, const QString&) override {}
+  QMessageBox::StandardButton ask(QWidget*, const QString&, const QString&,
+                                  QMessageBox::StandardButtons,
+                                  QMessageBox::StandardButton) override {
+    return QMessageBox::Discard;
+  }
+  void showInformation(QWidget*, const QString&, const QString&) override {}
+};
+
+struct OpenWindow {
+  QTemporaryDir folder;
+  QString path = folder.filePath(QStringLiteral("demo.nes"));
+  SilentDialogs dialogs;
+  pelmora::app::MainWindow window{dialogs};
+
+  OpenWindow() {
+    if (pelmora::saveRomFile(pelmora::buildDemoImage(), path.toStdString()) != pelmora::kRomFileOk)
+      std::abort();
+    window.show();
+    window.openPath(path);
+    QApplication::processEvents();
+  }
+};
+
+constexpr int kStoredCells = 32 * 24;  // the rows of name table 0 that Save carries
+
+QPointF cellCentre(int step) {
+  return {(step % 32) * 8 + 4.0, ((step / 32) % 24) * 8 + 4.0};
+}
+
+void send(QWidget* view, QEvent::Type type, QPointF position, Qt::MouseButtons buttons) {
+  QMouseEvent event(type, position, view->mapToGlobal(position),
+                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(view, &event);
+}
+
+// Starts a stroke with `tile` at the first stored cell.
+void pressWith(pelmora::app::MainWindow& window, int tile) {
+  window.document().state.selectedTile = static_cast<std::uint8_t>(tile);
+  send(window.NAT0, QEvent::MouseButtonPress, cellCentre(0), Qt::LeftButton);
+}
+
+// Each move enters the next stored cell with the button held (argument 1) or without it
+// (argument 0, the baseline: only the readout changes); the window then paints. A stroke that
+// has covered every stored cell ends, and the next one places another tile, so every move
+// changes its cell.
+void BM_StrokeMove(benchmark::State& state) {
+  OpenWindow open;
+  pelmora::app::MainWindow& window = open.window;
+  const bool held = state.range(0) != 0;
+  int tile = 0x40;
+  if (held) pressWith(window, tile);
+  int step = 1;
+  const int repaintsBefore = window.NAT0->repaintRequests();
+  for (auto _ : state) {
+    if (step == kStoredCells) {
+      state.PauseTiming();
+      if (held) {
+        send(window.NAT0, QEvent::MouseButtonRelease, cellCentre(step - 1), Qt::NoButton);
+        pressWith(window, tile ^= 1);
+      }
+      step = 1;
+      state.ResumeTiming();
+    }
+    send(window.NAT0, QEvent::MouseMove, cellCentre(step++), held ? Qt::LeftButton : Qt::NoButton);
+    QCoreApplication::processEvents();
+  }
+  state.counters["viewRedraws"] = benchmark::Counter(
+      window.NAT0->repaintRequests() - repaintsBefore, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_StrokeMove)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+bool hasDisplay() {
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && value[0] != '\0') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!hasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);
+  const QTemporaryDir settingsFolder;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
