@@ -40,11 +40,6 @@ QString openFailureReason(const OpenResult& result, const QString& path) {
   return QString::fromStdString(loadFailureReason(toPath(path), result.loadCode));
 }
 
-QString saveFailureReason(const SaveResult& result) {
-  if (!result.reason.empty()) return QString::fromStdString(result.reason);
-  return QStringLiteral("The file could not be written.");
-}
-
 }  // namespace
 
 MainWindow::MainWindow(UserDialogs& dialogs) : dialogs_(dialogs) {
@@ -114,7 +109,9 @@ void MainWindow::openPath(const QString& path) {
 
 // A failed Open leaves the document, its file and the Save command as they were, and says why.
 void MainWindow::openChosenPath(const QString& path) {
-  const OpenResult result = openDocument(document_, toPath(path));
+  const std::optional<OpenResult> opened = openConfirmedDocument(path);
+  if (!opened) return;  // not an image of the game, and the user chose to keep the document
+  const OpenResult& result = *opened;
   if (result.status != OpenStatus::kOpened) {
     dialogs_.showMessage(this, app::windowTitle(), QStringLiteral("Error loading file!"),
                          openFailureReason(result, path));
@@ -148,16 +145,10 @@ void MainWindow::openStartupArguments(const QStringList& arguments) {
 // Always writes the shown image to the file it was loaded from; a failed export writes nothing.
 void MainWindow::saveFile() {
   finishStroke();
+  if (!confirmWriteIntoImage()) return;
   const SaveResult result = saveDocument(document_);
   refreshHistoryState();
-  if (result.status == SaveStatus::kSaved) {
-    dialogs_.showMessage(this, app::windowTitle(), QStringLiteral("File saved!"), {});
-  } else if (result.status == SaveStatus::kNoFile) {
-    dialogs_.showMessage(this, app::windowTitle(), QStringLiteral("No file loaded!"), {});
-  } else {
-    dialogs_.showMessage(this, app::windowTitle(), QStringLiteral("Error saving file!"),
-                         saveFailureReason(result));
-  }
+  showSaveResult(result);
 }
 
 void MainWindow::exitProgram() {

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "app/app_settings.h"
 #include "app/edit_tools.h"
@@ -123,6 +125,14 @@ class MainWindow : public QMainWindow {
   QAction* actionAbout = nullptr;
   QAction* actionUndo = nullptr;
   QAction* actionRedo = nullptr;
+  // File commands of main_window_file_commands.cpp and main_window_file_exchange.cpp; the
+  // import and export actions are named actionImportNameTable0, actionExportPalette, ...
+  QAction* actionSaveAs = nullptr;
+  QAction* actionCreatePatch = nullptr;
+  QAction* actionApplyPatch = nullptr;
+  QAction* actionCopyViewImage = nullptr;
+  QMenu* exportViewMenu = nullptr;  // File > Export > View as PNG, one action per view
+  QAction* actionExportAtZoomShown = nullptr;  // checked: pictures as large as shown; else 1x
   QAction* actionCut = nullptr;
   QAction* actionCopy = nullptr;
   QAction* actionPaste = nullptr;
@@ -178,6 +188,17 @@ class MainWindow : public QMainWindow {
   // Edit > Undo and Redo.
   void undoLastEdit();
   void redoLastEdit();
+
+  // Files in and out (main_window_file_commands.cpp, main_window_file_exchange.cpp).
+  void saveFileAs();
+  void createPatchFile();
+  void applyPatchFile();
+  void exportNameTableFile(int screen);  // screen 0: name table 0, 1: name table 2
+  void importNameTableFile(int screen);
+  void exportPaletteFile();
+  void importPaletteFile();
+  void exportViewPicture(pelmora::app::PictureSurface* view, const QString& ending);
+  void copyViewImage();
 
   // Edit: the tools and the selected rectangle (main_window_editing.cpp,
   // main_window_selection.cpp).
@@ -270,6 +291,19 @@ class MainWindow : public QMainWindow {
   void openChosenPath(const QString& path);
   void showCaption(const QString& path);
 
+  // main_window_file_commands.cpp, main_window_file_exchange.cpp
+  void buildFileCommands();
+  void buildExchangeCommands();
+  void buildViewPictureMenu();
+  // Opens `path` into a new document; an image that fails the game check only when the user
+  // says so (nothing is returned otherwise, and the document is as it was).
+  std::optional<OpenResult> openConfirmedDocument(const QString& path);
+  // Before every write into an image opened in spite of the game check: whether to go on.
+  bool confirmWriteIntoImage();
+  // Shows Save's message for `result`; whether the file was saved.
+  bool showSaveResult(const SaveResult& result);
+  void showFileError(const QString& text, const std::string& reason);
+
   // main_window_view.cpp
   void installOverlays();
   void applyZoom();
@@ -293,6 +327,8 @@ class MainWindow : public QMainWindow {
   QLabel* paletteSetLabel_ = nullptr;
   int zoom_ = 1;
   std::unique_ptr<PaletteSelector> paletteSelector_;
+  bool unverifiedImage_ = false;  // opened although it failed the game check
+  std::vector<QAction*> documentFileActions_;  // enabled while a document is open
   EditSession editing_;
 };
 

@@ -55,6 +55,7 @@ void MainWindow::buildMenus() {
   buildViewMenu();
   buildEditActions();
   buildHelpMenu();
+  buildFileCommands();
   connect(cmdOpenFile, &QPushButton::clicked, actionOpen, &QAction::trigger);
   connect(cmdSaveFile, &QPushButton::clicked, actionSave, &QAction::trigger);
   connect(cmdExitApp, &QPushButton::clicked, actionExit, &QAction::trigger);

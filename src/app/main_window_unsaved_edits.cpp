@@ -24,9 +24,11 @@ bool MainWindow::mayDiscardDocument() {
   return !document_.isModified();
 }
 
-// "[*]" is where Qt shows the modified mark: an asterisk after the file's name.
+// "[*]" is where Qt shows the modified mark: an asterisk after the file's name. An image opened
+// in spite of the game check says so after it.
 void MainWindow::showCaption(const QString& path) {
-  setWindowTitle(app::windowTitle() + "[" + QFileInfo(path).fileName() + "][*]");
+  const QString unverified = unverifiedImage_ ? QStringLiteral(" (unverified image)") : QString();
+  setWindowTitle(app::windowTitle() + "[" + QFileInfo(path).fileName() + "][*]" + unverified);
 }
 
 }  // namespace pelmora::app
