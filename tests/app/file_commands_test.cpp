@@ -12,6 +12,7 @@
 #include "edit/single_edits.h"
 #include "formats/png_file.h"
 #include "rom/game_check.h"
+#include "rom/safe_file_write.h"
 #include "rom/title_layout.h"
 #include "support/demo_variants.h"
 
@@ -50,6 +51,7 @@ class FileCommandsTest : public QObject {
 
  private slots:
   void saveAsLeavesTheOriginalAndMovesSave();
+  void saveThatReadsBackDifferentlyKeepsTheEdits();
   void patchMadeInTheWindowAppliesAsOneStep();
   void refusedPatchChangesNothing();
   void nameTableAndPaletteFilesComeBack();
@@ -81,6 +83,24 @@ void FileCommandsTest::saveAsLeavesTheOriginalAndMovesSave() {
   QCOMPARE(h.save(), QStringLiteral("File saved!"));
   QVERIFY(bytesOf(original) == before);
   QVERIFY(bytesOf(copy) == imageSaveWrites(h.window));
+}
+
+void FileCommandsTest::saveThatReadsBackDifferentlyKeepsTheEdits() {
+  WindowHarness h;
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  editTheScreen(h.window);
+  setBeforeWriteCheckHook([](const std::filesystem::path& path) {
+    std::vector<std::uint8_t> bytes = readFileBytes(path);
+    bytes.back() ^= 0xFF;
+    writeFileBytes(path, bytes);
+  });
+  h.dialogs.answers.push_back(h.folder.filePath(QStringLiteral("copy.nes")));
+  action(h.window, "actionSaveAs")->trigger();
+  setBeforeWriteCheckHook({});
+  QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("Error saving file!"));
+  QVERIFY(!h.dialogs.messages.back().detail.isEmpty());
+  QVERIFY(h.window.isWindowModified());
+  QVERIFY(h.window.windowTitle().contains(QStringLiteral("demo.nes")));
 }
 
 // A patch from the image as opened to the edited one, applied to a fresh Open of the same
