@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QStatusBar>
 #include <QTest>
+#include <tuple>
 
 #include "app/picture_surface.h"
 #include "app_harness.h"
@@ -53,9 +54,8 @@ class FileCommandsTest : public QObject {
   void saveAsLeavesTheOriginalAndMovesSave();
   void saveThatReadsBackDifferentlyKeepsTheEdits();
   void patchMadeInTheWindowAppliesAsOneStep();
-  void refusedPatchChangesNothing();
   void nameTableAndPaletteFilesComeBack();
-  void fileOfAnotherSizeIsRefused();
+  void refusedFilesChangeNothing();
   void viewPicturesAreWrittenAndCopied();
   void imageOfAnotherGameIsOpenedOnlyWhenWanted();
 };
@@ -130,20 +130,6 @@ void FileCommandsTest::patchMadeInTheWindowAppliesAsOneStep() {
   }
 }
 
-void FileCommandsTest::refusedPatchChangesNothing() {
-  WindowHarness h;
-  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
-  const std::vector<std::uint8_t> image = imageSaveWrites(h.window);
-  const QString patch = h.folder.filePath(QStringLiteral("broken.ips"));
-  writeFileBytes(patch.toStdString(), {'P', 'A', 'T', 'C', 'H', 0x00, 0x10});
-  h.dialogs.answers.push_back(patch);
-  action(h.window, "actionApplyPatch")->trigger();
-  QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("The patch was not applied."));
-  QVERIFY(!h.dialogs.messages.back().detail.isEmpty());
-  QVERIFY(imageSaveWrites(h.window) == image);
-  QVERIFY(!h.window.document().history.canUndo());
-}
-
 // Both screens and the palette leave as files and come back over other edits, each import one
 // step; cells Save does not carry are dropped and counted in the status bar.
 void FileCommandsTest::nameTableAndPaletteFilesComeBack() {
@@ -178,20 +164,28 @@ void FileCommandsTest::nameTableAndPaletteFilesComeBack() {
            qPrintable(h.window.statusBar()->currentMessage()));
 }
 
-void FileCommandsTest::fileOfAnotherSizeIsRefused() {
+// A name table or palette of another size and a patch that does not apply say why and leave
+// the document and its history as they were.
+void FileCommandsTest::refusedFilesChangeNothing() {
   WindowHarness h;
   QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
-  const EditorState before = h.window.document().state;
+  const std::vector<std::uint8_t> image = imageSaveWrites(h.window);
   const QString wrong = h.folder.filePath(QStringLiteral("wrong.bin"));
   writeFileBytes(wrong.toStdString(), std::vector<std::uint8_t>(1000, 0x01));
-  for (const char* name : {"actionImportNameTable0", "actionImportPalette"}) {
-    h.dialogs.answers = {wrong};
+  const QString patch = h.folder.filePath(QStringLiteral("broken.ips"));
+  writeFileBytes(patch.toStdString(), {'P', 'A', 'T', 'C', 'H', 0x00, 0x10});
+  const std::vector<std::tuple<const char*, QString, QString>> refusals = {
+      {"actionImportNameTable0", wrong, QStringLiteral("Error loading file!")},
+      {"actionImportPalette", wrong, QStringLiteral("Error loading file!")},
+      {"actionApplyPatch", patch, QStringLiteral("The patch was not applied.")}};
+  for (const auto& [name, file, text] : refusals) {
+    h.dialogs.answers = {file};
     action(h.window, name)->trigger();
-    QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("Error loading file!"));
-    QVERIFY2(h.dialogs.messages.back().detail.contains(QStringLiteral("1000")), name);
+    QCOMPARE(h.dialogs.messages.back().text, text);
+    QVERIFY2(!h.dialogs.messages.back().detail.isEmpty(), name);
   }
-  QVERIFY(h.window.document().state.ppuImage == before.ppuImage);
-  QVERIFY(h.window.document().state.romPalette == before.romPalette);
+  QVERIFY(h.dialogs.messages[1].detail.contains(QStringLiteral("1000")));
+  QVERIFY(imageSaveWrites(h.window) == image);
   QVERIFY(!h.window.document().history.canUndo());
 }
 
