@@ -8,6 +8,7 @@ namespace {
 const QString kRecentKey = QStringLiteral("recentFiles");
 const QString kGridKey = QStringLiteral("view/grid");
 const QString kShadingKey = QStringLiteral("view/shadeCellsNotStored");
+const QString kFreeTilesKey = QStringLiteral("view/freeTiles");
 const QString kZoomKey = QStringLiteral("view/zoom");
 const QString kSelectorKey = QStringLiteral("paletteSelector/position");
 
@@ -39,6 +40,10 @@ void AppSettings::removeRecentFile(const QString& path) {
 bool AppSettings::gridShown() const { return settings_.value(kGridKey, false).toBool(); }
 
 void AppSettings::setGridShown(bool shown) { settings_.setValue(kGridKey, shown); }
+
+bool AppSettings::freeTilesShown() const { return settings_.value(kFreeTilesKey, false).toBool(); }
+
+void AppSettings::setFreeTilesShown(bool shown) { settings_.setValue(kFreeTilesKey, shown); }
 
 bool AppSettings::shadingShown() const { return settings_.value(kShadingKey, true).toBool(); }
 

@@ -24,6 +24,10 @@ class AppSettings {
   bool gridShown() const;
   void setGridShown(bool shown);
 
+  // Whether the tile sheet marks the tiles no carried cell uses.
+  bool freeTilesShown() const;
+  void setFreeTilesShown(bool shown);
+
   // Whether the screen views shade the cells Save does not write (on unless switched off).
   bool shadingShown() const;
   void setShadingShown(bool shown);

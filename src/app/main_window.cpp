@@ -58,6 +58,7 @@ MainWindow::MainWindow(UserDialogs& dialogs) : dialogs_(dialogs) {
   installOverlays();
   installEditing();
   connectReadouts();
+  buildTileEditing();
   loadStartUpState();
 }
 
@@ -187,6 +188,7 @@ void MainWindow::pressTileSheet(int /*button*/, int /*shift*/, float x, float y)
   lblTileID->setText(QString::fromStdString(tileIdCaption(document_.state.selectedTile)));
   copyTilePreview(views_.PAT0, document_.state.selectedTile, views_.picSelTile);
   if (gridShown()) PAT0->update();  // the frame around the selected tile moves
+  emit selectedTileShown();
 }
 
 // Any button places (or, with the select tool, starts a rectangle); the press starts a stroke

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -12,7 +13,9 @@
 #include "app/edit_tools.h"
 #include "edit/document.h"
 #include "gfx/master_palette.h"
+#include "edit/tile_usage.h"
 #include "gfx/screen_views.h"
+#include "picture/title_picture_import.h"
 
 class QAction;
 class QCheckBox;
@@ -31,6 +34,8 @@ class ControlArea;
 class PictureSurface;
 class UserDialogs;
 class PaletteSelector;
+class PictureImportDialog;
+class TileEditor;
 
 // The main window: it holds the open document and the views drawn from it, the control area
 // with every control the user works with, the menus and the status bar. Each command calls one
@@ -125,6 +130,28 @@ class MainWindow : public QMainWindow {
   QAction* actionAbout = nullptr;
   QAction* actionUndo = nullptr;
   QAction* actionRedo = nullptr;
+  // The title's tiles (main_window_tiles.cpp, main_window_tile_files.cpp,
+  // main_window_picture_import.cpp).
+  QAction* actionTileEditor = nullptr;
+  QAction* actionShowFreeTiles = nullptr;
+  QAction* actionExportTilesChr = nullptr;
+  QAction* actionExportTilesPng = nullptr;
+  QAction* actionImportTilesChr = nullptr;
+  QAction* actionImportTilesPng = nullptr;
+  QAction* actionImportPicture = nullptr;
+
+  // The Tile Editor dock (hidden until View > Tile Editor shows it).
+  TileEditor* tileEditor() const { return tileEditor_; }
+  // The preview of a picture import while it is open; null otherwise.
+  PictureImportDialog* pictureImportDialog() const;
+  // Redraws only what shows `tile`, after its pixels changed in the document.
+  void redrawTile(std::uint8_t tile);
+  // After a tile edit: the first of a session says that other screens may use the same tiles.
+  void noteTileEdit();
+  bool freeTilesShown() const;
+  // The preview of importing the picture at `path` as the title (what the Import command opens
+  // once a file is chosen); a picture that cannot be read or is of another size is refused.
+  void openPictureImport(const QString& path);
   // File commands of main_window_file_commands.cpp and main_window_file_exchange.cpp; the
   // import and export actions are named actionImportNameTable0, actionExportPalette, ...
   QAction* actionSaveAs = nullptr;
@@ -215,6 +242,17 @@ class MainWindow : public QMainWindow {
  signals:
   // After every command, undo, redo, Open and Save.
   void historyChanged();
+  // After a tile was chosen on the tile sheet, or every view was drawn again.
+  void selectedTileShown();
+
+ public slots:
+  // The title's tiles: View > Show Free Tiles, File > Export and Import of tiles and pictures.
+  void setFreeTilesShown(bool shown);
+  void exportTilesAsChr();
+  void exportTilesAsPng();
+  void importTilesFromChr();
+  void importTilesFromPng();
+  void importPictureAsTitle();
 
  public slots:
 
@@ -304,6 +342,15 @@ class MainWindow : public QMainWindow {
   bool showSaveResult(const SaveResult& result);
   void showFileError(const QString& text, const std::string& reason);
 
+  // main_window_tiles.cpp, main_window_tile_files.cpp, main_window_picture_import.cpp
+  void buildTileEditing();
+  void buildTileFileActions();
+  void refreshTileActions();
+  void installTileUsage();
+  std::string followTileUsage(double x, double y);
+  void replaceTileSheet(const TileSheet& sheet, const QString& path);
+  void applyPictureImport(const PictureImport& imported, const QString& name);
+
   // main_window_view.cpp
   void installOverlays();
   void applyZoom();
@@ -330,6 +377,10 @@ class MainWindow : public QMainWindow {
   bool unverifiedImage_ = false;  // opened although it failed the game check
   std::vector<QAction*> documentFileActions_;  // enabled while a document is open
   EditSession editing_;
+  TileEditor* tileEditor_ = nullptr;
+  QPointer<PictureImportDialog> pictureImport_;
+  std::vector<TileCell> tileUsers_;  // carried cells showing the tile under the pointer
+  bool tileEditNoted_ = false;
 };
 
 }  // namespace pelmora::app

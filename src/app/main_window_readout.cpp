@@ -54,7 +54,7 @@ void MainWindow::connectReadouts() {
   ATT0->setHoverHandler(attributes(0));
   ATT1->setHoverHandler(attributes(2));
   PAT0->setHoverHandler([this](double x, double y) {
-    showReadout(tileSheetReadout(titleChrBank(document_), x, y));
+    showReadout(tileSheetReadout(titleChrBank(document_), x, y) + followTileUsage(x, y));
   });
   const auto squares = [this](auto& row, std::uint8_t target) {
     for (int i = 0; i < static_cast<int>(row.size()); ++i) {

@@ -23,6 +23,9 @@ inline constexpr const char* kCut = "Cut";
 inline constexpr const char* kDelete = "Delete";
 inline constexpr const char* kPaste = "Paste";
 inline constexpr const char* kFill = "Fill";
+inline constexpr const char* kEditTile = "Edit Tile";
+inline constexpr const char* kImportTiles = "Import Tiles";
+inline constexpr const char* kImportPicture = "Import Picture";
 }  // namespace command_name
 
 // One edit of a document that can be done, undone and redone exactly. It keeps only the bytes

@@ -1,0 +1,223 @@
+#include "app/tile_editor.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/main_window.h"
+#include "app/tile_pixel_canvas.h"
+#include "edit/tile_edit_command.h"
+#include "edit/tile_placement.h"
+#include "picture/tile_sheet_picture.h"
+
+namespace pelmora::app {
+namespace {
+
+constexpr int kSwatchSize = 32;
+
+QColor colourOf(std::uint32_t rgb) {
+  return QColor(static_cast<int>(rgb & 0xFFu), static_cast<int>((rgb >> 8) & 0xFFu),
+                static_cast<int>((rgb >> 16) & 0xFFu));
+}
+
+QToolButton* operationButton(const QString& text, const QString& name, const QString& toolTip) {
+  auto* button = new QToolButton;
+  button->setText(text);
+  button->setObjectName(name);
+  button->setToolTip(toolTip);
+  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  return button;
+}
+
+}  // namespace
+
+TileEditor::TileEditor(MainWindow& window)
+    : QDockWidget(QStringLiteral("Tile Editor"), &window), window_(window) {
+  setObjectName(QStringLiteral("tileEditor"));
+  auto* area = new QWidget(this);
+  auto* layout = new QVBoxLayout(area);
+  tileCaption_ = new QLabel(area);
+  tileCaption_->setObjectName(QStringLiteral("lblEditedTile"));
+  layout->addWidget(tileCaption_, 0, Qt::AlignHCenter);
+  canvas_ = new TilePixelCanvas(area);
+  canvas_->setObjectName(QStringLiteral("tilePixelCanvas"));
+  layout->addWidget(canvas_, 0, Qt::AlignHCenter);
+  buildSwatches(area);
+  layout->addWidget(buildOperations());
+  layout->addStretch(1);
+  setWidget(area);
+  connect(canvas_, &TilePixelCanvas::pressed, this, &TileEditor::pressPixel);
+  connect(canvas_, &TilePixelCanvas::dragged, this, &TileEditor::dragTo);
+  connect(canvas_, &TilePixelCanvas::released, this, &TileEditor::finishStroke);
+  chooseValue(currentValue_);
+}
+
+// The swatches show the four colours of the palette shown; keys 1-4 choose them wherever the
+// window has the focus while the dock is shown.
+void TileEditor::buildSwatches(QWidget* area) {
+  auto* row = new QHBoxLayout;
+  for (int value = 0; value < 4; ++value) {
+    auto* swatch = new QToolButton(area);
+    swatch->setObjectName(QStringLiteral("tileSwatch%1").arg(value + 1));
+    swatch->setCheckable(true);
+    swatch->setAutoExclusive(true);
+    swatch->setFixedSize(kSwatchSize, kSwatchSize);
+    swatch->setToolTip(QStringLiteral("Colour value %1 (key %2)").arg(value).arg(value + 1));
+    connect(swatch, &QToolButton::clicked, this, [this, value] { chooseValue(value); });
+    swatches_[static_cast<std::size_t>(value)] = swatch;
+    row->addWidget(swatch);
+
+    auto* key = new QAction(QStringLiteral("Tile Colour Value %1").arg(value), this);
+    key->setObjectName(QStringLiteral("actionTileValue%1").arg(value + 1));
+    key->setShortcut(QKeySequence(Qt::Key_1 + value));
+    key->setShortcutContext(Qt::WindowShortcut);
+    connect(key, &QAction::triggered, this, [this, value] { chooseValue(value); });
+    addAction(key);
+  }
+  static_cast<QVBoxLayout*>(area->layout())->addLayout(row);
+}
+
+QWidget* TileEditor::buildOperations() {
+  auto* operations = new QWidget;
+  auto* grid = new QGridLayout(operations);
+  grid->setContentsMargins(0, 0, 0, 0);
+  const auto add = [&](const QString& text, const QString& name, const QString& tip, int cell,
+                       void (TileEditor::*slot)()) {
+    QToolButton* button = operationButton(text, name, tip);
+    connect(button, &QToolButton::clicked, this, slot);
+    grid->addWidget(button, cell / 2, cell % 2);
+    return button;
+  };
+  add(QStringLiteral("Flip ↔"), QStringLiteral("cmdFlipTileH"),
+      QStringLiteral("Flip the tile horizontally"), 0, &TileEditor::flipHorizontally);
+  add(QStringLiteral("Flip ↕"), QStringLiteral("cmdFlipTileV"),
+      QStringLiteral("Flip the tile vertically"), 1, &TileEditor::flipVertically);
+  add(QStringLiteral("Rotate ↻"), QStringLiteral("cmdRotateTile"),
+      QStringLiteral("Rotate the tile a quarter turn to the right"), 2, &TileEditor::rotate);
+  add(QStringLiteral("Clear"), QStringLiteral("cmdClearTile"),
+      QStringLiteral("Set every pixel of the tile to colour value 0"), 3, &TileEditor::clear);
+  add(QStringLiteral("Copy Tile"), QStringLiteral("cmdCopyTile"),
+      QStringLiteral("Remember the tile's pixels"), 4, &TileEditor::copyTile);
+  pasteButton_ = add(QStringLiteral("Paste Tile"), QStringLiteral("cmdPasteTile"),
+                     QStringLiteral("Put the pixels last copied into the selected tile"), 5,
+                     &TileEditor::pasteTile);
+  pasteButton_->setEnabled(false);
+  return operations;
+}
+
+std::uint8_t TileEditor::tile() const {
+  return window_.document().state.selectedTile;
+}
+
+TilePixels TileEditor::documentPixels() const {
+  return tilePixels(window_.document().state.tileSheet, tile());
+}
+
+void TileEditor::refresh() {
+  const EditorState& state = window_.document().state;
+  const std::array<std::uint32_t, 4> rgb = shownPaletteColours(state, window_.colourTables());
+  for (std::size_t i = 0; i < colours_.size(); ++i) {
+    const QColor colour = colourOf(rgb[i]);
+    if (colour == colours_[i] && !swatches_[i]->styleSheet().isEmpty()) continue;
+    colours_[i] = colour;
+    swatches_[i]->setStyleSheet(
+        QStringLiteral("QToolButton { background: %1; border: 1px solid gray; }"
+                       "QToolButton:checked { border: 3px solid palette(highlight); }")
+            .arg(colour.name()));
+  }
+  canvas_->showPixels(documentPixels(), colours_);
+  tileCaption_->setText(
+      QStringLiteral("Tile $%1").arg(QString::fromStdString(tileIdCaption(state.selectedTile))));
+  widget()->setEnabled(window_.document().loaded);
+}
+
+void TileEditor::chooseValue(int value) {
+  currentValue_ = std::clamp(value, 0, 3);
+  swatches_[static_cast<std::size_t>(currentValue_)]->setChecked(true);
+}
+
+void TileEditor::pressPixel(Qt::MouseButton button, QPoint pixel) {
+  if (!window_.document().loaded) return;
+  if (button == Qt::RightButton) {
+    chooseValue(pixelAt(documentPixels(), pixel.x(), pixel.y()));
+    return;
+  }
+  if (button != Qt::LeftButton) return;
+  stroke_ = Stroke{tile(), documentPixels(), pixel};
+  paintLineTo(pixel);
+}
+
+void TileEditor::dragTo(QPoint pixel) {
+  if (stroke_ && pixel != stroke_->last) paintLineTo(pixel);
+}
+
+// Paints every tile pixel on the line from the last pixel painted to `pixel` straight into the
+// document, so the views follow the pointer; the history gets the drag when it ends.
+void TileEditor::paintLineTo(QPoint pixel) {
+  const QPoint from = stroke_->last;
+  const int steps = std::max(std::abs(pixel.x() - from.x()), std::abs(pixel.y() - from.y()));
+  TilePixels pixels = documentPixels();
+  for (int i = 0; i <= steps; ++i) {
+    const int x = steps == 0 ? pixel.x() : from.x() + (pixel.x() - from.x()) * i / steps;
+    const int y = steps == 0 ? pixel.y() : from.y() + (pixel.y() - from.y()) * i / steps;
+    pixels = withPixel(pixels, x, y, static_cast<std::uint8_t>(currentValue_));
+  }
+  stroke_->last = pixel;
+  if (!setTilePixels(window_.document().state.tileSheet, stroke_->tile, pixels)) return;
+  window_.redrawTile(stroke_->tile);
+  canvas_->showPixels(pixels, colours_);
+}
+
+void TileEditor::finishStroke() {
+  if (!stroke_) return;
+  const Stroke stroke = *stroke_;
+  stroke_.reset();
+  EditCommand command = tileEditCommand(
+      stroke.tile, stroke.before, tilePixels(window_.document().state.tileSheet, stroke.tile));
+  if (command.empty()) return;
+  window_.recordPerformedCommand(std::move(command));
+  window_.noteTileEdit();
+}
+
+// One step of the history from the tile as it is to `pixels`.
+void TileEditor::replaceTile(const TilePixels& pixels) {
+  if (!window_.document().loaded) return;
+  EditCommand command = tileEditCommand(tile(), documentPixels(), pixels);
+  if (command.empty()) return;
+  window_.performCommand(std::move(command));
+  window_.noteTileEdit();
+  refresh();
+}
+
+void TileEditor::flipHorizontally() {
+  replaceTile(flippedHorizontally(documentPixels()));
+}
+
+void TileEditor::flipVertically() {
+  replaceTile(flippedVertically(documentPixels()));
+}
+
+void TileEditor::rotate() {
+  replaceTile(rotatedClockwise(documentPixels()));
+}
+
+void TileEditor::clear() {
+  replaceTile(clearedTile());
+}
+
+void TileEditor::copyTile() {
+  copied_ = documentPixels();
+  pasteButton_->setEnabled(true);
+}
+
+void TileEditor::pasteTile() {
+  if (copied_) replaceTile(*copied_);
+}
+
+}  // namespace pelmora::app
