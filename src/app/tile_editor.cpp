@@ -48,7 +48,7 @@ TileEditor::TileEditor(MainWindow& window)
   canvas_ = new TilePixelCanvas(area);
   canvas_->setObjectName(QStringLiteral("tilePixelCanvas"));
   layout->addWidget(canvas_, 0, Qt::AlignHCenter);
-  buildSwatches(area);
+  layout->addLayout(buildSwatches(area));
   layout->addWidget(buildOperations());
   layout->addStretch(1);
   setWidget(area);
@@ -60,7 +60,7 @@ TileEditor::TileEditor(MainWindow& window)
 
 // The swatches show the four colours of the palette shown; keys 1-4 choose them wherever the
 // window has the focus while the dock is shown.
-void TileEditor::buildSwatches(QWidget* area) {
+QHBoxLayout* TileEditor::buildSwatches(QWidget* area) {
   auto* row = new QHBoxLayout;
   for (int value = 0; value < 4; ++value) {
     auto* swatch = new QToolButton(area);
@@ -80,7 +80,7 @@ void TileEditor::buildSwatches(QWidget* area) {
     connect(key, &QAction::triggered, this, [this, value] { chooseValue(value); });
     addAction(key);
   }
-  static_cast<QVBoxLayout*>(area->layout())->addLayout(row);
+  return row;
 }
 
 QWidget* TileEditor::buildOperations() {

@@ -9,6 +9,7 @@
 #include "edit/tile_edit.h"
 
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QToolButton;
 
@@ -47,7 +48,7 @@ class TileEditor : public QDockWidget {
   void pasteTile();
 
  private:
-  void buildSwatches(QWidget* area);
+  QHBoxLayout* buildSwatches(QWidget* area);
   QWidget* buildOperations();
   void pressPixel(Qt::MouseButton button, QPoint pixel);
   void dragTo(QPoint pixel);

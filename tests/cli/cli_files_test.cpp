@@ -46,8 +46,8 @@ TEST_F(CliFilesTest, EveryCommandHasHelpAndTheProgramAVersion) {
   const CliRun version = run({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "pelmora-cli 0.80.0\n");
-  for (const char* command :
-       {"info", "render", "resave", "make-demo", "nam", "pal", "apply", "patch"}) {
+  for (const char* command : {"info", "render", "resave", "make-demo", "nam", "pal", "apply",
+                              "patch", "chr", "import-png"}) {
     const CliRun help = run({command, "--help"});
     EXPECT_EQ(help.exitCode, 0) << command;
     EXPECT_NE(help.out.find("Usage: pelmora-cli " + std::string(command)), std::string::npos)
