@@ -5,7 +5,9 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QMenuBar>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QUrl>
 #include <algorithm>
 
@@ -26,6 +28,14 @@ QString droppedRomFile(const QMimeData* data) {
       return url.toLocalFile();
   }
   return {};
+}
+
+// What the window shows around its control area. Before the window is first shown its widgets
+// have not been laid out (the scroll area's viewport still has Qt's default size), so the
+// frame is then taken from the menu bar and the status bar the window will have.
+QSize frameAroundControls(const QMainWindow& window, const QScrollArea& area) {
+  if (window.isVisible()) return window.size() - area.viewport()->size();
+  return {0, window.menuBar()->sizeHint().height() + window.statusBar()->sizeHint().height()};
 }
 
 }  // namespace
@@ -72,8 +82,7 @@ void MainWindow::applyZoom() {
   actionZoomOut->setEnabled(zoom_ > 1);
   // The window grows to show the whole area where the screen has room; it may be made
   // smaller again, and the area then scrolls.
-  const QSize frame = size() - scrollArea_->viewport()->size();
-  const QSize wanted = controlArea_->size() + frame;
+  const QSize wanted = controlArea_->size() + frameAroundControls(*this, *scrollArea_);
   if (isVisible()) {
     resize(size().expandedTo(wanted));
   } else {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 #include <QUrl>
 
@@ -38,6 +39,7 @@ class WindowCommandsTest : public QObject {
   void buttonsAndMenusRunTheSameCommands();
   void readoutNamesWhatIsUnderThePointerAtEachZoom();
   void zoomedPressesHitTheSameTile();
+  void windowOpensAtTheSizeOfItsControls();
   void gridAndZoomAreRemembered();
   void recentFilesKeepTenAndDropAMissingOne();
   void fileArgumentOpensAtStartUp();
@@ -132,6 +134,15 @@ void WindowCommandsTest::readoutNamesWhatIsUnderThePointerAtEachZoom() {
   QCoreApplication::sendEvent(w.lbl_coinpal[6], &hover);
   QVERIFY(w.readoutText().startsWith(QStringLiteral("Coin palette, colour 6: $")));
   QVERIFY(w.readoutText().contains(QStringLiteral("body 0x30AB0")));
+}
+
+// The first window shows the whole control area and nothing more: no scroll bars, no empty band.
+void WindowCommandsTest::windowOpensAtTheSizeOfItsControls() {
+  WindowHarness h;
+  QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+  const QWidget* area = h.window.controlArea();
+  const auto* scroll = h.window.findChild<QScrollArea*>(QStringLiteral("controlScrollArea"));
+  QCOMPARE(scroll->viewport()->size(), area->size());
 }
 
 void WindowCommandsTest::zoomedPressesHitTheSameTile() {
