@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
 #include <cmath>
 
 #include "app/control_area.h"
@@ -40,11 +41,14 @@ void MainWindow::buildTileEditing() {
   actionTileEditor->setText(QStringLiteral("&Tile Editor"));
   actionTileEditor->setObjectName(QStringLiteral("actionTileEditor"));
   viewMenu->addAction(actionTileEditor);
-  // Shown docked, the window grows by the dock's width rather than squeezing the views.
+  // Shown docked, the window grows by what the dock takes from the views, once the dock has
+  // been laid out, rather than squeezing the views into scrolling.
   connect(tileEditor_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (visible && !tileEditor_->isFloating() && isVisible())
-      resize(size().expandedTo(controlArea_->size() + QSize(tileEditor_->sizeHint().width(), 0) +
-                               (size() - centralWidget()->size())));
+    if (!visible || tileEditor_->isFloating() || !isVisible()) return;
+    QTimer::singleShot(0, this, [this] {
+      const int missing = controlArea_->width() - centralWidget()->width();
+      if (missing > 0) resize(width() + missing, height());
+    });
   });
   actionShowFreeTiles = viewMenu->addAction(QStringLiteral("Show &Free Tiles"));
   actionShowFreeTiles->setObjectName(QStringLiteral("actionShowFreeTiles"));
