@@ -150,6 +150,10 @@ void TileEditor::pressPixel(Qt::MouseButton button, QPoint pixel) {
   }
   if (button != Qt::LeftButton) return;
   stroke_ = Stroke{tile(), documentPixels(), pixel};
+  // Undo and redo wait for the drag: the history must not change under a stroke it has not
+  // been given yet.
+  window_.actionUndo->setEnabled(false);
+  window_.actionRedo->setEnabled(false);
   paintLineTo(pixel);
 }
 
@@ -180,7 +184,7 @@ void TileEditor::finishStroke() {
   stroke_.reset();
   EditCommand command = tileEditCommand(
       stroke.tile, stroke.before, tilePixels(window_.document().state.tileSheet, stroke.tile));
-  if (command.empty()) return;
+  if (command.empty()) return window_.refreshHistoryState();
   window_.recordPerformedCommand(std::move(command));
   window_.noteTileEdit();
 }
