@@ -11,39 +11,15 @@
 #include <filesystem>
 
 #include "app/main_window.h"
-#include "app/user_dialogs.h"
+#include "bench_dialogs.h"
 #include "demo/demo_image.h"
 #include "edit/document.h"
 #include "rom/rom_file.h"
 
 namespace {
 
-// Answers every Open dialog with the same file and shows no message.
-class FixedAnswerDialogs final : public pelmora::app::UserDialogs {
- public:
-  explicit FixedAnswerDialogs(QString path) : path_(std::move(path)) {}
-  std::optional<QString> chooseRomFile(QWidget*, const QString&, const QString&) override {
-    return path_;
-  }
-  std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&,
-                                        const QString&) override {
-    return std::nullopt;
-  }
-  void showMessage(QWidget*, const QString&, const QString& text, const QString&) override {
-    lastMessage = text;
-  }
-  QMessageBox::StandardButton ask(QWidget*, const QString&, const QString&,
-                                  QMessageBox::StandardButtons,
-                                  QMessageBox::StandardButton) override {
-    return QMessageBox::Cancel;
-  }
-  void showInformation(QWidget*, const QString&, const QString&) override {}
-
-  QString lastMessage;
-
- private:
-  QString path_;
-};
+// Answers every Open dialog with the same file and shows no message; a question is cancelled.
+using FixedAnswerDialogs = pelmora::bench::BenchDialogs;
 
 struct DemoFile {
   QTemporaryDir folder;

@@ -13,35 +13,13 @@
 
 #include "app/main_window.h"
 #include "app/picture_surface.h"
-#include "app/user_dialogs.h"
+#include "bench_dialogs.h"
 #include "demo/demo_image.h"
 #include "rom/rom_file.h"
 
 namespace {
 
-// Shows nothing and answers nothing: the benchmark opens its file by path.
-class SilentDialogs final : public pelmora::app::UserDialogs {
- public:
-  std::optional<QString> chooseRomFile(QWidget*, const QString&, const QString&) override {
-    return std::nullopt;
-  }
-  // Not marked override: the interface may or may not ask for it.
-  std::optional<QString> chooseOpenFile(QWidget*, const QString&, const QString&,
-                                        const QString&) {
-    return std::nullopt;
-  }
-  std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&,
-                                        const QString&) override {
-    return std::nullopt;
-  }
-  void showMessage(QWidget*, const QString&, const QString&, const QString&) override {}
-  QMessageBox::StandardButton ask(QWidget*, const QString&, const QString&,
-                                  QMessageBox::StandardButtons,
-                                  QMessageBox::StandardButton) override {
-    return QMessageBox::Discard;
-  }
-  void showInformation(QWidget*, const QString&, const QString&) override {}
-};
+using SilentDialogs = pelmora::bench::BenchDialogs;
 
 struct OpenWindow {
   QTemporaryDir folder;

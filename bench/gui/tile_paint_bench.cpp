@@ -14,35 +14,14 @@
 #include "app/main_window.h"
 #include "app/tile_editor.h"
 #include "app/tile_pixel_canvas.h"
-#include "app/user_dialogs.h"
+#include "bench_dialogs.h"
 #include "demo/demo_image.h"
 #include "edit/tile_usage.h"
 #include "rom/rom_file.h"
 
 namespace {
 
-// Shows nothing and answers nothing: the benchmark opens its file by path.
-class SilentDialogs final : public pelmora::app::UserDialogs {
- public:
-  std::optional<QString> chooseRomFile(QWidget*, const QString&, const QString&) override {
-    return std::nullopt;
-  }
-  std::optional<QString> chooseOpenFile(QWidget*, const QString&, const QString&,
-                                        const QString&) override {
-    return std::nullopt;
-  }
-  std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&,
-                                        const QString&) override {
-    return std::nullopt;
-  }
-  void showMessage(QWidget*, const QString&, const QString&, const QString&) override {}
-  QMessageBox::StandardButton ask(QWidget*, const QString&, const QString&,
-                                  QMessageBox::StandardButtons,
-                                  QMessageBox::StandardButton) override {
-    return QMessageBox::Discard;
-  }
-  void showInformation(QWidget*, const QString&, const QString&) override {}
-};
+using SilentDialogs = pelmora::bench::BenchDialogs;
 
 // The demo open, the Tile Editor shown on the tile most cells of the title use.
 struct OpenWindow {

@@ -15,33 +15,13 @@
 
 #include "app/main_window.h"
 #include "app/picture_surface.h"
-#include "app/user_dialogs.h"
+#include "bench_dialogs.h"
 #include "demo/demo_image.h"
 #include "rom/rom_file.h"
 
 namespace {
 
-class SilentDialogs final : public pelmora::app::UserDialogs {
- public:
-  explicit SilentDialogs(QString path) : path_(std::move(path)) {}
-  std::optional<QString> chooseRomFile(QWidget*, const QString&, const QString&) override {
-    return path_;
-  }
-  std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&,
-                                        const QString&) override {
-    return std::nullopt;
-  }
-  void showMessage(QWidget*, const QString&, const QString&, const QString&) override {}
-  QMessageBox::StandardButton ask(QWidget*, const QString&, const QString&,
-                                  QMessageBox::StandardButtons,
-                                  QMessageBox::StandardButton) override {
-    return QMessageBox::Cancel;
-  }
-  void showInformation(QWidget*, const QString&, const QString&) override {}
-
- private:
-  QString path_;
-};
+using SilentDialogs = pelmora::bench::BenchDialogs;
 
 // The demo image opened in a shown main window.
 struct OpenWindow {

@@ -319,10 +319,10 @@ class MainWindow : public QMainWindow {
   void showRefusal(const std::string& reason);
   void setSelection(std::optional<CellSelection> selection);
   void notePointer(int nameTable, double x, double y);
-  PictureSurface* screenView(int nameTable) const;
   // main_window_selection.cpp
   void performBlockCommand(Expected<EditCommand> command);
   std::optional<TileBlock> clipboardBlock();
+  PictureSurface* screenView(int nameTable) const;
   // main_window_unsaved_edits.cpp: whether the document may be set aside (Open, Exit, close);
   // asks whether to save unsaved edits first.
   bool mayDiscardDocument();
