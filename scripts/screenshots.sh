@@ -22,9 +22,10 @@ done
 }
 
 if [ -z "${PELMORA_SCREENSHOT_SERVER:-}" ]; then
-  # Re-run this script inside a virtual X server with a window manager-free 1024 x 768 screen.
+  # Re-run this script inside a virtual X server without a window manager, on a 1920 x 1280
+  # screen: room for the window at 2x.
   export PELMORA_SCREENSHOT_SERVER=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$bin"
+  exec xvfb-run -a -s "-screen 0 1920x1280x24" "$0" "$bin"
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-shots.XXXXXX")
@@ -88,11 +89,15 @@ control_area_top() {
 
 "$bin/pelmora" "$work/demo.nes" >"$work/editor.log" 2>&1 &
 editor_pid=$!
-main=$(wait_for_window "Pelmora")
+# Opening shows one message box ("File loaded!") over the main window; Return closes it. The
+# main window is the one whose caption names the file (the box's caption is the program's).
+wait_for_window "Pelmora" >/dev/null
 sleep 1
-# Opening shows one message box ("File loaded!"); Return closes it.
 press Return
+main=$(wait_for_window "demo\.nes")
 xdotool windowactivate --sync "$main" 2>/dev/null || true
+# Without a window manager nothing gives the window the keyboard: give it the focus directly.
+xdotool windowfocus --sync "$main" 2>/dev/null || true
 
 # An editor that does not open its argument: File > Open (Ctrl+O, or the Open button at the top
 # left), the path typed into the dialog, and Return for the message.

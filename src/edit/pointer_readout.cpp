@@ -31,7 +31,7 @@ std::string hexByte(std::uint8_t value) { return format("$%02X", unsigned{value}
 
 std::string savedAt(std::optional<std::int32_t> body) {
   if (!body) return "not saved to the ROM";
-  return format("saved at body 0x%X (file 0x%X)", unsigned(*body), unsigned(*body + kFileHeader));
+  return format("body 0x%X, file 0x%X", unsigned(*body), unsigned(*body + kFileHeader));
 }
 
 struct Cell {
@@ -90,7 +90,7 @@ std::string screenReadout(const EditorState& state, int nameTable, double x, dou
                                                   cell->column);
   const AttributeSpot spot = attributeSpot(nameTable, *cell);
   const std::uint8_t attribute = state.ppuImage[spot.address];
-  return format("Name table %d, column %d, row %d: tile %s at PPU $%04X", nameTable, cell->column,
+  return format("Name table %d, col %d, row %d: tile %s at PPU $%04X", nameTable, cell->column,
                 cell->row, hexByte(state.ppuImage[address]).c_str(), unsigned{address}) +
          kSeparator +
          format("attribute $%04X %s, palette %d", unsigned{spot.address},
@@ -133,8 +133,7 @@ std::string paletteSquareReadout(const EditorState& state, std::uint8_t target, 
     where += format(", colour %d", index);
   }
   const std::int32_t body = savedPaletteOffset(target, index);
-  return where + ": " + hexByte(paletteValue(state, target, index)) + kSeparator +
-         format("saved at body 0x%X (file 0x%X)", unsigned(body), unsigned(body + kFileHeader));
+  return where + ": " + hexByte(paletteValue(state, target, index)) + kSeparator + savedAt(body);
 }
 
 std::string paletteSetReadout(std::uint8_t paletteSet) {

@@ -15,8 +15,8 @@ namespace pelmora {
 
 // Over a screen view of name table `nameTable` (0 or 2): cell, tile, PPU addresses, attribute
 // quadrant, palette number and where Save writes the tile, e.g.
-// "Name table 0, column 5, row 3: tile $2A at PPU $2065 · attribute $23C1 bottom left,
-// palette 2 · saved at body 0x32824 (file 0x32834)".
+// "Name table 0, col 5, row 3: tile $2A at PPU $2065 · attribute $23C1 bottom left,
+// palette 2 · body 0x32824, file 0x32834". It fits the status bar of the window at 1x.
 std::string screenReadout(const EditorState& state, int nameTable, double x, double y);
 
 // Over an attribute view: the attribute byte's PPU address and value, the quadrant, its palette

@@ -118,10 +118,10 @@ void WindowCommandsTest::readoutNamesWhatIsUnderThePointerAtEachZoom() {
   for (const int zoom : {1, 2}) {
     w.setZoom(zoom);
     moveOver(w.NAT0, QPointF(0, 0));
-    QVERIFY(w.readoutText().startsWith(QStringLiteral("Name table 0, column 0, row 0: tile $")));
-    QVERIFY(w.readoutText().contains(QStringLiteral("saved at body 0x32770 (file 0x32780)")));
+    QVERIFY(w.readoutText().startsWith(QStringLiteral("Name table 0, col 0, row 0: tile $")));
+    QVERIFY(w.readoutText().contains(QStringLiteral("body 0x32770, file 0x32780")));
     moveOver(w.NAT0, QPointF(255 * zoom, 26 * 8 * zoom));
-    QVERIFY(w.readoutText().contains(QStringLiteral("column 31, row 26")));
+    QVERIFY(w.readoutText().contains(QStringLiteral("col 31, row 26")));
     QVERIFY(w.readoutText().endsWith(QStringLiteral("not saved to the ROM")));
     moveOver(w.ATT0, QPointF(16 * zoom, 15 * zoom));
     QVERIFY(w.readoutText().startsWith(QStringLiteral("Attribute $23C0 = $")));

@@ -22,12 +22,12 @@ TEST(PointerReadout, ScreenNamesCellAddressesAndSavePlace) {
   state.ppuImage[0x2000] = 0x2A;
   state.ppuImage[0x23C0] = 0b11'10'01'00;
   EXPECT_EQ(screenReadout(state, 0, 0, 0),
-            "Name table 0, column 0, row 0: tile $2A at PPU $2000 \xC2\xB7 attribute $23C0 "
-            "top left, palette 0 \xC2\xB7 saved at body 0x32770 (file 0x32780)");
+            "Name table 0, col 0, row 0: tile $2A at PPU $2000 \xC2\xB7 attribute $23C0 "
+            "top left, palette 0 \xC2\xB7 body 0x32770, file 0x32780");
   // 15.4 rounds to 15 (still the top-left quadrant), 15.6 to 16 (the next one), as a press does.
   EXPECT_NE(screenReadout(state, 0, 15.4, 0).find("top left, palette 0"), std::string::npos);
   EXPECT_NE(screenReadout(state, 0, 15.6, 16).find("bottom right, palette 3"), std::string::npos);
-  EXPECT_NE(screenReadout(state, 0, 255, 239).find("column 31, row 29"), std::string::npos);
+  EXPECT_NE(screenReadout(state, 0, 255, 239).find("col 31, row 29"), std::string::npos);
   EXPECT_NE(screenReadout(state, 0, 0, 26 * 8).find("not saved to the ROM"), std::string::npos);
   EXPECT_NE(screenReadout(state, 2, 0, 24 * 8).find("PPU $2B00"), std::string::npos);
   EXPECT_EQ(screenReadout(state, 0, 256, 0), "");
@@ -38,8 +38,8 @@ TEST(PointerReadout, AttributesSheetAndPaletteSet) {
   EditorState state;
   state.ppuImage[0x23C9] = 0x40;
   EXPECT_EQ(attributeReadout(state, 0, 40, 60),
-            "Attribute $23C9 = $40, bottom left quadrant: palette 0 \xC2\xB7 saved at body "
-            "0x33574 (file 0x33584)");
+            "Attribute $23C9 = $40, bottom left quadrant: palette 0 \xC2\xB7 body 0x33574, "
+            "file 0x33584");
   EXPECT_NE(attributeReadout(state, 2, 0, 0).find("$2BC0"), std::string::npos);
   EXPECT_NE(attributeReadout(state, 2, 0, 0).find("not saved to the ROM"), std::string::npos);
   EXPECT_EQ(tileSheetReadout(std::nullopt, 17, 0), "Tile $01");
