@@ -78,9 +78,10 @@ void MainWindow::installEditing() {
     screenView(nameTable)->setMoveHandler([this, nameTable](int buttons, int, float x, float y) {
       moveOnScreen(nameTable, buttons, x, y);
     });
+    screenView(nameTable)->addFixedOverlay([this, nameTable](QPainter& painter, int zoom) {
+      if (shadingShown()) paintRowsNotStored(painter, nameTable, screenView(nameTable)->size(), zoom);
+    });
     screenView(nameTable)->addOverlay([this, nameTable](QPainter& painter, int zoom) {
-      PictureSurface* view = screenView(nameTable);
-      if (shadingShown()) paintRowsNotStored(painter, nameTable, view->size(), zoom);
       if (editing_.selection && editing_.selection->nameTable == nameTable)
         paintCellSelection(painter, editing_.selection->rect, zoom);
     });
@@ -89,7 +90,7 @@ void MainWindow::installEditing() {
       [this](int buttons, int, float x, float y) { moveOnAttributes(0, buttons, x, y); });
   ATT1->setMoveHandler(
       [this](int buttons, int, float x, float y) { moveOnAttributes(2, buttons, x, y); });
-  ATT1->addOverlay([this](QPainter& painter, int) {
+  ATT1->addFixedOverlay([this](QPainter& painter, int) {
     if (shadingShown()) paintViewNotStored(painter, ATT1->size());
   });
   for (PictureSurface* view : {NAT0, NAT1, ATT0, ATT1})
@@ -105,7 +106,7 @@ bool MainWindow::shadingShown() const { return actionShading && actionShading->i
 void MainWindow::setShadingShown(bool shown) {
   if (actionShading->isChecked() != shown) actionShading->setChecked(shown);  // toggles back here
   settings_.setShadingShown(shown);
-  for (PictureSurface* view : {NAT0, NAT1, ATT1}) view->update();
+  for (PictureSurface* view : {NAT0, NAT1, ATT1}) view->refreshFixedOverlays();
 }
 
 void MainWindow::refreshEditActions() {

@@ -42,13 +42,15 @@ QSize frameAroundControls(const QMainWindow& window, const QScrollArea& area) {
 
 void MainWindow::installOverlays() {
   for (PictureSurface* view : {NAT0, NAT1, ATT0, ATT1}) {
-    view->addOverlay([this, view](QPainter& painter, int zoom) {
+    view->addFixedOverlay([this, view](QPainter& painter, int zoom) {
       if (gridShown()) paintScreenGrid(painter, view->size(), zoom);
     });
   }
+  PAT0->addFixedOverlay([this](QPainter& painter, int zoom) {
+    if (gridShown()) paintTileSheetGrid(painter, PAT0->size(), zoom);
+  });
   PAT0->addOverlay([this](QPainter& painter, int zoom) {
     if (!gridShown()) return;
-    paintTileSheetGrid(painter, PAT0->size(), zoom);
     const std::uint8_t tile = document_.state.selectedTile;
     paintSelectedTileFrame(painter, QPoint(tileSheetX(tile), tileSheetY(tile)), zoom);
   });
@@ -61,7 +63,7 @@ bool MainWindow::gridShown() const { return actionGrid && actionGrid->isChecked(
 void MainWindow::setGridShown(bool shown) {
   if (actionGrid->isChecked() != shown) actionGrid->setChecked(shown);  // toggles back here
   settings_.setGridShown(shown);
-  for (PictureSurface* view : {NAT0, NAT1, ATT0, ATT1, PAT0}) view->update();
+  for (PictureSurface* view : {NAT0, NAT1, ATT0, ATT1, PAT0}) view->refreshFixedOverlays();
 }
 
 void MainWindow::zoomIn() { setZoom(zoom_ + 1); }

@@ -51,8 +51,14 @@ PictureSurface::~PictureSurface() {
 }
 
 void PictureSurface::setZoom(int zoom) {
+  if (zoom != zoom_) shownStale_ = true;
   zoom_ = zoom;
   setFixedSize(surface_.width() * zoom, surface_.height() * zoom);
+  update();
+}
+
+void PictureSurface::refreshFixedOverlays() {
+  shownStale_ = true;
   update();
 }
 
@@ -60,10 +66,19 @@ const QImage& PictureSurface::shownImage() {
   if (shownStale_) {
     // Colour values are 0x00BBGGRR, stored as the bytes R, G, B, X. The format ignores the
     // fourth byte, so the picture is opaque on any back buffer, with or without an alpha
-    // channel.
+    // channel. Enlarged by whole pixels without smoothing.
     const QImage pixels(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.width(),
                         surface_.height(), surface_.width() * 4, QImage::Format_RGBX8888);
     shown_ = pixels.convertToFormat(QImage::Format_RGB32);
+    if (zoom_ != 1) shown_ = shown_.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (!fixedOverlays_.empty()) {
+      QPainter painter(&shown_);
+      for (const OverlayPainter& overlay : fixedOverlays_) {
+        painter.save();
+        overlay(painter, zoom_);
+        painter.restore();
+      }
+    }
     shownStale_ = false;
   }
   return shown_;
@@ -71,12 +86,7 @@ const QImage& PictureSurface::shownImage() {
 
 void PictureSurface::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  // Scaled by whole pixels with the painter's default (nearest) sampling: no smoothing.
-  if (zoom_ == 1) {
-    painter.drawImage(0, 0, shownImage());
-  } else {
-    painter.drawImage(rect(), shownImage());
-  }
+  painter.drawImage(0, 0, shownImage());
   for (const OverlayPainter& overlay : overlays_) {
     painter.save();
     overlay(painter, zoom_);

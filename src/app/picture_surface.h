@@ -41,6 +41,12 @@ class PictureSurface : public QWidget {
   void setHoverHandler(HoverHandler handler) { hoverHandler_ = std::move(handler); }
   // Overlays are painted in the order they were added, each time the widget is painted.
   void addOverlay(OverlayPainter painter) { overlays_.push_back(std::move(painter)); }
+  // Marks that change only when the window says so (the grid, the shading of what Save does not
+  // write) are painted once into the picture the widget keeps, below the other overlays; that
+  // picture is made again when the surface changes, the zoom changes, or after
+  // refreshFixedOverlays(). A repaint is then one plain copy, whatever marks are on.
+  void addFixedOverlay(OverlayPainter painter) { fixedOverlays_.push_back(std::move(painter)); }
+  void refreshFixedOverlays();
 
   void setZoom(int zoom);
   int zoom() const { return zoom_; }
@@ -70,8 +76,10 @@ class PictureSurface : public QWidget {
   PointerHandler releaseHandler_;
   HoverHandler hoverHandler_;
   std::vector<OverlayPainter> overlays_;
-  // The surface's pixels in the screen's own byte order, made again only after the surface
-  // asked to be shown anew: paints that follow (exposes, zoom, overlays) are plain copies.
+  std::vector<OverlayPainter> fixedOverlays_;
+  // The surface's pixels in the screen's own byte order at the widget's size, with the fixed
+  // overlays on them, made again only when one of them changes: paints that follow (exposes,
+  // the other overlays) are plain copies.
   QImage shown_;
   bool shownStale_ = true;
   int zoom_ = 1;
