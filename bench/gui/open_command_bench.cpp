@@ -72,27 +72,4 @@ void BM_RedrawAll(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawAll)->Unit(benchmark::kMicrosecond);
 
-bool hasDisplay() {
-  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && value[0] != '\0') return true;
-  }
-  return false;
-}
-
 }  // namespace
-
-int main(int argc, char** argv) {
-  // The measurement needs no screen: without one it runs on the off-screen platform.
-  if (!hasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  // The window's remembered settings (recent files) go to a folder of the run's own.
-  QStandardPaths::setTestModeEnabled(true);
-  const QTemporaryDir settingsFolder;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -86,25 +86,4 @@ void BM_FullRedraw(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMicrosecond);
 
-bool hasDisplay() {
-  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && value[0] != '\0') return true;
-  }
-  return false;
-}
-
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (!hasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  QStandardPaths::setTestModeEnabled(true);
-  const QTemporaryDir settingsFolder;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
