@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "app/main_window.h"
-#include "bench_dialogs.h"
+#include "bench_window.h"
 #include "demo/demo_image.h"
 #include "edit/document.h"
 #include "rom/rom_file.h"

@@ -13,28 +13,13 @@
 
 #include "app/main_window.h"
 #include "app/picture_surface.h"
-#include "bench_dialogs.h"
+#include "bench_window.h"
 #include "demo/demo_image.h"
 #include "rom/rom_file.h"
 
 namespace {
 
-using SilentDialogs = pelmora::bench::BenchDialogs;
-
-struct OpenWindow {
-  QTemporaryDir folder;
-  QString path = folder.filePath(QStringLiteral("demo.nes"));
-  SilentDialogs dialogs;
-  pelmora::app::MainWindow window{dialogs};
-
-  OpenWindow() {
-    if (pelmora::saveRomFile(pelmora::buildDemoImage(), path.toStdString()) != pelmora::kRomFileOk)
-      std::abort();
-    window.show();
-    window.openPath(path);
-    QApplication::processEvents();
-  }
-};
+using OpenWindow = pelmora::bench::DemoWindow;
 
 constexpr int kStoredCells = 32 * 24;  // the rows of name table 0 that Save carries
 

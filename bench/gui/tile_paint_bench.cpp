@@ -14,27 +14,16 @@
 #include "app/main_window.h"
 #include "app/tile_editor.h"
 #include "app/tile_pixel_canvas.h"
-#include "bench_dialogs.h"
+#include "bench_window.h"
 #include "demo/demo_image.h"
 #include "edit/tile_usage.h"
 #include "rom/rom_file.h"
 
 namespace {
 
-using SilentDialogs = pelmora::bench::BenchDialogs;
-
 // The demo open, the Tile Editor shown on the tile most cells of the title use.
-struct OpenWindow {
-  QTemporaryDir folder;
-  QString path = folder.filePath(QStringLiteral("demo.nes"));
-  SilentDialogs dialogs;
-  pelmora::app::MainWindow window{dialogs};
-
+struct OpenWindow : pelmora::bench::DemoWindow {
   OpenWindow() {
-    if (pelmora::saveRomFile(pelmora::buildDemoImage(), path.toStdString()) != pelmora::kRomFileOk)
-      std::abort();
-    window.show();
-    window.openPath(path);
     window.actionTileEditor->trigger();
     window.document().state.selectedTile = mostUsedTile();
     window.tileEditor()->refresh();

@@ -15,29 +15,13 @@
 
 #include "app/main_window.h"
 #include "app/picture_surface.h"
-#include "bench_dialogs.h"
+#include "bench_window.h"
 #include "demo/demo_image.h"
 #include "rom/rom_file.h"
 
 namespace {
 
-using SilentDialogs = pelmora::bench::BenchDialogs;
-
-// The demo image opened in a shown main window.
-struct OpenWindow {
-  QTemporaryDir folder;
-  QString path = folder.filePath(QStringLiteral("demo.nes"));
-  SilentDialogs dialogs{path};
-  pelmora::app::MainWindow window{dialogs};
-
-  OpenWindow() {
-    if (pelmora::saveRomFile(pelmora::buildDemoImage(), path.toStdString()) != pelmora::kRomFileOk)
-      std::abort();
-    window.show();
-    window.openFile();
-    QApplication::processEvents();
-  }
-};
+using OpenWindow = pelmora::bench::DemoWindow;
 
 // Moves across name table 0 so that each event names another cell.
 void sendMoves(benchmark::State& state, QWidget* target, int zoom) {

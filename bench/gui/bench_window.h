@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QApplication>
 #include <QString>
+#include <QTemporaryDir>
+#include <cstdlib>
 #include <optional>
 
+#include "app/main_window.h"
 #include "app/user_dialogs.h"
+#include "demo/demo_image.h"
+#include "rom/rom_file.h"
 
 namespace pelmora::bench {
 
@@ -43,6 +49,21 @@ class BenchDialogs final : public app::UserDialogs {
  private:
   QString romPath_;
   QMessageBox::StandardButton answer_;
+};
+
+// The demo image, written to a folder of its own and opened in a shown main window.
+struct DemoWindow {
+  QTemporaryDir folder;
+  QString path = folder.filePath(QStringLiteral("demo.nes"));
+  BenchDialogs dialogs{path};
+  app::MainWindow window{dialogs};
+
+  DemoWindow() {
+    if (saveRomFile(buildDemoImage(), path.toStdString()) != kRomFileOk) std::abort();
+    window.show();
+    window.openPath(path);
+    QApplication::processEvents();
+  }
 };
 
 }  // namespace pelmora::bench
