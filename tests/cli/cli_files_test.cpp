@@ -21,25 +21,13 @@ using test::readFileBytes;
 using test::writeFileBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-class CliFilesTest : public ::testing::Test {
+class CliFilesTest : public test::CliFolderTest {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder = fs::temp_directory_path() /
-             ("pelmora-cli-files-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    CliFolderTest::SetUp();
     writeFileBytes(folder / "demo.nes", fileBytes(buildDemoImage()));
   }
-  void TearDown() override { fs::remove_all(folder); }
-
-  CliRun run(const std::vector<std::string>& arguments) const {
-    return test::runCli(arguments, folder);
-  }
-  std::string path(const std::string& name) const { return (folder / name).string(); }
   std::string demo() const { return path("demo.nes"); }
-
-  fs::path folder;
 };
 
 TEST_F(CliFilesTest, EveryCommandHasHelpAndTheProgramAVersion) {

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -49,5 +50,16 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::filesystem::
   run.err = readText(errPath);
   return run;
 }
+
+void CliFolderTest::SetUp() {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  folder = std::filesystem::temp_directory_path() /
+           ("pelmora-cli-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+            std::to_string(::getpid()));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+}
+
+void CliFolderTest::TearDown() { std::filesystem::remove_all(folder); }
 
 }  // namespace pelmora::test

@@ -30,32 +30,16 @@ using test::fileBytes;
 using test::readFileBytes;
 using test::writeFileBytes;
 
-class CliTest : public ::testing::Test {
+class CliTest : public test::CliFolderTest {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder = fs::temp_directory_path() /
-             ("pelmora-cli-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
-  CliRun run(const std::vector<std::string>& arguments) const {
-    return test::runCli(arguments, folder);
-  }
-
   std::string writeImage(const std::string& name, const RomImage& rom) const {
     writeFileBytes(folder / name, fileBytes(rom));
     return (folder / name).string();
   }
   std::string demoPath() const { return writeImage("demo.nes", buildDemoImage()); }
-  std::string path(const std::string& name) const { return (folder / name).string(); }
   // Renders every view of `image` after 0, 1 and 3 palette-cycle presses and compares the PNGs
   // with the core's surfaces pixel for pixel.
   void expectRendersMatchTheCore(const std::string& image);
-
-  fs::path folder;
 };
 
 // The demo image with CHR placed at body 0 and the body cut just past list 35: the import finds

@@ -27,22 +27,12 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr std::size_t kHeader = 16;
 constexpr std::size_t kChrBank = 4096;
 
-class CliTilesTest : public ::testing::Test {
+class CliTilesTest : public test::CliFolderTest {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder = fs::temp_directory_path() /
-             ("pelmora-cli-tiles-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    CliFolderTest::SetUp();
     writeFileBytes(folder / "demo.nes", test::fileBytes(buildDemoImage()));
   }
-  void TearDown() override { fs::remove_all(folder); }
-
-  CliRun run(const std::vector<std::string>& arguments) const {
-    return test::runCli(arguments, folder);
-  }
-  std::string path(const std::string& name) const { return (folder / name).string(); }
   std::string demo() const { return path("demo.nes"); }
 
   // Where the title's tile bank starts in a file of the demo image.
@@ -58,8 +48,6 @@ class CliTilesTest : public ::testing::Test {
     buildMasterPalette(document.state.ppuRegisters, colours);
     return renderTitlePicture(document.state, colours, 240);
   }
-
-  fs::path folder;
 };
 
 TEST_F(CliTilesTest, ChrFileComesOutAndGoesBackInThroughApply) {
