@@ -1,7 +1,6 @@
 // The editor's start: checks that there is a screen to show the window on, then runs the main
 // window until it closes.
 #include <QApplication>
-#include <QEvent>
 #include <QIcon>
 #include <QTimer>
 #include <csignal>
@@ -13,6 +12,7 @@
 
 #include "app/app_resources.h"
 #include "app/main_window.h"
+#include "app/quit_after_first_paint.h"
 #include "app/user_dialogs.h"
 
 namespace {
@@ -35,25 +35,6 @@ std::string missingDisplay() {
   if (std::filesystem::exists(socket, error)) return {};
   return "no X server answers on DISPLAY=" + display;
 }
-
-// Ends the program right after the window has been painted for the first time: how the start-up
-// time to a finished window is measured.
-class QuitAfterFirstPaint : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !quitting_) {
-      quitting_ = true;
-      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  bool quitting_ = false;
-};
 
 bool hasArgument(int argc, char** argv, const char* wanted) {
   for (int i = 1; i < argc; ++i) {
@@ -84,7 +65,7 @@ int main(int argc, char** argv) {
   pelmora::app::QtUserDialogs dialogs;
   pelmora::app::MainWindow window(dialogs);
 
-  QuitAfterFirstPaint firstPaint;
+  pelmora::app::QuitAfterFirstPaint firstPaint;
   if (hasArgument(argc, argv, "--quit-after-first-paint")) window.installEventFilter(&firstPaint);
 
   window.show();
