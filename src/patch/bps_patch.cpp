@@ -1,6 +1,6 @@
 #include "patch/bps_patch.h"
 
-#include <zlib.h>
+#include "digest/digests.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,10 +19,6 @@ constexpr std::size_t kMinimumSourceRead = 4;
 constexpr std::uint64_t kMaximumTargetSize = std::uint64_t{1} << 24;
 
 enum Action : std::uint64_t { kSourceRead = 0, kTargetRead = 1, kSourceCopy = 2, kTargetCopy = 3 };
-
-std::uint32_t crc32Of(const std::uint8_t* data, std::size_t size) {
-  return static_cast<std::uint32_t>(::crc32_z(::crc32_z(0, nullptr, 0), data, size));
-}
 
 void putNumber(Bytes& out, std::uint64_t value) {
   while (true) {
@@ -186,9 +182,9 @@ Bytes createBpsPatch(const Bytes& source, const Bytes& target) {
                  target.begin() + static_cast<std::ptrdiff_t>(end));
     at = end;
   }
-  putCrc(patch, crc32Of(source.data(), source.size()));
-  putCrc(patch, crc32Of(target.data(), target.size()));
-  putCrc(patch, crc32Of(patch.data(), patch.size()));
+  putCrc(patch, crc32Of(source));
+  putCrc(patch, crc32Of(target));
+  putCrc(patch, crc32Of(patch));
   return patch;
 }
 
@@ -197,7 +193,7 @@ Expected<Bytes> applyBpsPatch(const Bytes& source, const Bytes& patch) {
       !std::equal(kMagic.begin(), kMagic.end(), patch.begin()))
     return malformed("it does not start with BPS1");
   const std::size_t footer = patch.size() - kFooterSize;
-  if (crc32Of(patch.data(), patch.size() - 4) != readCrc(patch, footer + 8))
+  if (crc32Of(std::span<const std::uint8_t>(patch.data(), patch.size() - 4)) != readCrc(patch, footer + 8))
     return malformed("its own checksum does not match (the file is damaged)");
   PatchReader reader(patch, footer);
   reader.skip(kMagic.size());
@@ -206,14 +202,14 @@ Expected<Bytes> applyBpsPatch(const Bytes& source, const Bytes& patch) {
       !reader.readNumber(metadataSize) || metadataSize > footer - reader.position())
     return malformed("its header is cut short");
   reader.skip(static_cast<std::size_t>(metadataSize));
-  if (sourceSize != source.size() || crc32Of(source.data(), source.size()) != readCrc(patch, footer))
+  if (sourceSize != source.size() || crc32Of(source) != readCrc(patch, footer))
     return CodecError{"The BPS patch was made for another file (the source's size or CRC32 "
                       "does not match)"};
   if (targetSize > kMaximumTargetSize) return malformed("its target is larger than 16 MiB");
   Bytes target(static_cast<std::size_t>(targetSize));
   const Status played = playActions(reader, source, target);
   if (!played) return played.error();
-  if (crc32Of(target.data(), target.size()) != readCrc(patch, footer + 4))
+  if (crc32Of(target) != readCrc(patch, footer + 4))
     return malformed("the result does not match the target's CRC32");
   return target;
 }
