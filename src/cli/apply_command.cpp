@@ -104,7 +104,7 @@ int runApply(const ApplyOptions& options, Streams streams) {
   Document document;
   if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
   if (const int code = applyAll(document, options, streams.err)) return code;
-  return reportSave(saveDocumentCopy(document, options.out), options.out, streams.err);
+  return reportSave(saveDocumentAs(document, options.out), options.out, streams.err);
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ struct ChrOptions {
 
 int runChr(const ChrOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
+  if (const auto failed = openOrReport(document, options.rom, streams.err, OpenedCopy::kSkip))
+    return *failed;
   return reportWrite(writeChrFile(options.out, document.state.tileSheet), options.out, streams.err);
 }
 

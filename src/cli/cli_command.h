@@ -57,8 +57,9 @@ int reportFile(std::ostream& err, const std::filesystem::path& file, std::string
 
 // Opens `path` into `document` as the editor's Open does. On failure reports it and returns the
 // exit code; on success returns nothing (after a warning when the image looks like another game).
+// A command that makes or applies no patch passes OpenedCopy::kSkip.
 std::optional<int> openOrReport(Document& document, const std::filesystem::path& path,
-                                std::ostream& err);
+                                std::ostream& err, OpenedCopy openedCopy = OpenedCopy::kKeep);
 
 // The whole content of an input file, or the report and exit code 1 when it cannot be read.
 std::optional<std::vector<std::uint8_t>> readInputOrReport(const std::filesystem::path& path,

@@ -18,8 +18,8 @@ int reportFile(std::ostream& err, const std::filesystem::path& file, std::string
 }
 
 std::optional<int> openOrReport(Document& document, const std::filesystem::path& path,
-                                std::ostream& err) {
-  const OpenResult opened = openDocument(document, path);
+                                std::ostream& err, OpenedCopy openedCopy) {
+  const OpenResult opened = openDocument(document, path, openedCopy);
   switch (opened.status) {
     case OpenStatus::kOpened:
       if (opened.unexpectedGame) reportFile(err, path, kUnexpectedGameStatement, kExitOk);

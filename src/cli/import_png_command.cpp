@@ -50,7 +50,8 @@ std::optional<RgbImage> readPictureOrReport(const std::string& path, std::ostrea
 
 int runImportPng(const ImportPngOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
+  if (const auto failed = openOrReport(document, options.rom, streams.err, OpenedCopy::kSkip))
+    return *failed;
   int exitCode = kExitOk;
   const std::optional<RgbImage> picture =
       readPictureOrReport(options.picture, streams.err, exitCode);
@@ -64,8 +65,7 @@ int runImportPng(const ImportPngOptions& options, Streams streams) {
     return reportFile(streams.err, options.picture, imported.value().message, kExitDoesNotFit);
   }
   document.state = std::move(imported.value().state);
-  if (const int code =
-          reportSave(saveDocumentCopy(document, options.out), options.out, streams.err))
+  if (const int code = reportSave(saveDocumentAs(document, options.out), options.out, streams.err))
     return code;
   streams.out << reportJson(imported.value()).dump(2) << '\n';
   return kExitOk;

@@ -43,7 +43,8 @@ Json report(const Document& document, Json pointers) {
 
 int runInfo(const std::filesystem::path& rom, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, rom, streams.err)) return *failed;
+  if (const auto failed = openOrReport(document, rom, streams.err, OpenedCopy::kSkip))
+    return *failed;
   const Expected<Json> pointers = titlePointers(document.rom);
   if (!pointers) {
     return reportFile(streams.err, rom,

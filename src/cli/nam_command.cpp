@@ -18,7 +18,8 @@ struct NamOptions {
 
 int runNam(const NamOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
+  if (const auto failed = openOrReport(document, options.rom, streams.err, OpenedCopy::kSkip))
+    return *failed;
   const Status written = writeFileSafely(options.out, exportNameTable(document.state, options.screen),
                                          ExistingTail::kDrop, FlushToDisk::kSkip);
   return reportWrite(written, options.out, streams.err);

@@ -19,7 +19,8 @@ struct PalOptions {
 
 int runPal(const PalOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
+  if (const auto failed = openOrReport(document, options.rom, streams.err, OpenedCopy::kSkip))
+    return *failed;
   for (int press = 0; press < options.presses; ++press) cyclePaletteSet(document.state);
   const Status written =
       writeFileSafely(options.out, exportPaletteFile(document.state), ExistingTail::kDrop,

@@ -6,6 +6,7 @@
 
 #include "cli/cli_command.h"
 #include "patch/patch_file.h"
+#include "rom/rom_file.h"
 #include "rom/safe_file_write.h"
 
 namespace pelmora::cli {
@@ -17,6 +18,16 @@ struct PatchOptions {
   std::string format;
   std::string out;
 };
+
+// Both inputs are read in place, once each: a patch of two large images then costs no copy of
+// either.
+std::optional<FileView> viewInputOrReport(const std::string& path, std::ostream& err,
+                                          int& exitCode) {
+  Expected<FileView> content = viewFileContent(path);
+  if (content) return std::move(content.value());
+  exitCode = reportFile(err, path, "Error loading file! " + content.error().what, kExitLoadFailed);
+  return std::nullopt;
+}
 
 std::optional<PatchFormat> chosenFormat(const PatchOptions& options) {
   if (!options.format.empty()) return patchFormatNamed(options.format);
@@ -31,11 +42,12 @@ int runPatch(const PatchOptions& options, Streams streams) {
     return kExitUsage;
   }
   int exitCode = kExitOk;
-  const auto source = readInputOrReport(options.original, streams.err, exitCode);
+  const auto source = viewInputOrReport(options.original, streams.err, exitCode);
   if (!source) return exitCode;
-  const auto target = readInputOrReport(options.modified, streams.err, exitCode);
+  const auto target = viewInputOrReport(options.modified, streams.err, exitCode);
   if (!target) return exitCode;
-  const Expected<std::vector<std::uint8_t>> patch = createPatch(*format, *source, *target);
+  const Expected<std::vector<std::uint8_t>> patch =
+      createPatch(*format, source->bytes(), target->bytes());
   if (!patch)
     return reportFile(streams.err, options.modified, patch.error().what, kExitMalformedInput);
   const Status written =

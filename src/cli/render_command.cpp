@@ -60,7 +60,8 @@ struct RenderOptions {
 
 int runRender(const RenderOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
+  if (const auto failed = openOrReport(document, options.rom, streams.err, OpenedCopy::kSkip))
+    return *failed;
   for (int press = 0; press < options.presses; ++press) cyclePaletteSet(document.state);
 
   ColourTables colours;

@@ -15,8 +15,9 @@ struct ResaveOptions {
 
 int runResave(const ResaveOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
-  return reportSave(saveDocumentCopy(document, options.out), options.out, streams.err);
+  if (const auto failed = openOrReport(document, options.rom, streams.err, OpenedCopy::kSkip))
+    return *failed;
+  return reportSave(saveDocumentAs(document, options.out), options.out, streams.err);
 }
 
 }  // namespace

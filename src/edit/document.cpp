@@ -7,7 +7,8 @@
 
 namespace pelmora {
 
-OpenResult openDocument(Document& document, const std::filesystem::path& path) {
+OpenResult openDocument(Document& document, const std::filesystem::path& path,
+                        OpenedCopy openedCopy) {
   OpenResult result;
   Document opened;
   result.loadCode = loadRomFile(opened.rom, path, result.reason);
@@ -27,7 +28,7 @@ OpenResult openDocument(Document& document, const std::filesystem::path& path) {
   }
   opened.path = path;
   opened.loaded = true;
-  opened.openedRom = opened.rom;
+  if (openedCopy == OpenedCopy::kKeep) opened.openedRom = opened.rom;
   result.unexpectedGame = !looksLikeTheGame(opened.rom);
   document = std::move(opened);
   result.status = OpenStatus::kOpened;

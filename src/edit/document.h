@@ -20,7 +20,9 @@ struct Document {
   EditorState state;
   std::filesystem::path path;  // empty until a file has been opened
   bool loaded = false;
-  RomImage openedRom;  // the image exactly as the last successful Open read it
+  // The image exactly as the last successful Open read it (empty when that Open was told to
+  // skip it, see OpenedCopy).
+  RomImage openedRom;
   EditHistory history;  // empty after every Open
 
   // Whether the document differs from what was last opened or saved.
@@ -42,10 +44,16 @@ struct OpenResult {
   bool unexpectedGame = false;
 };
 
+// Whether an Open keeps a second copy of the image as read, in `openedRom`: making a patch from
+// the opened file or applying one to it needs that copy; a caller that does neither (a command
+// that reads, renders or re-saves the image) skips it and holds the image in memory only once.
+enum class OpenedCopy { kKeep, kSkip };
+
 // Loads `path` into a fresh image and imports it into a fresh state that keeps `document`'s
 // palette target. `document` is replaced only when both succeed; otherwise it is untouched.
 // On success the selection bytes are 0.
-OpenResult openDocument(Document& document, const std::filesystem::path& path);
+OpenResult openDocument(Document& document, const std::filesystem::path& path,
+                        OpenedCopy openedCopy = OpenedCopy::kKeep);
 
 enum class SaveStatus {
   kSaved,

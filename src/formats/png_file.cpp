@@ -26,17 +26,23 @@ bool sizeAllowed(int width, int height) {
   return width > 0 && height > 0 && width <= kMaximumSide && height <= kMaximumSide;
 }
 
-// Encodes `rows` (already in the layout `header` describes) into a PNG in memory.
-Expected<std::vector<std::uint8_t>> encode(spng_ihdr header, const spng_plte* palette,
-                                           std::vector<std::uint8_t>& rows) {
+// Asks `writeRow` for each row in turn (the pointer it returns must hold the row in the layout
+// `header` describes) and encodes them into a PNG in memory.
+template <class WriteRow>
+Expected<std::vector<std::uint8_t>> encodeRows(spng_ihdr header, const spng_plte* palette,
+                                               std::size_t rowBytes, WriteRow writeRow) {
   Context context(spng_ctx_new(SPNG_CTX_ENCODER));
   if (!context) return CodecError{"PNG: out of memory"};
   spng_set_option(context.get(), SPNG_ENCODE_TO_BUFFER, 1);
   int code = spng_set_ihdr(context.get(), &header);
   if (code == 0 && palette != nullptr) code = spng_set_plte(context.get(), const_cast<spng_plte*>(palette));
   if (code == 0)
-    code = spng_encode_image(context.get(), rows.data(), rows.size(), SPNG_FMT_PNG,
-                             SPNG_ENCODE_FINALIZE);
+    code = spng_encode_image(context.get(), nullptr, 0, SPNG_FMT_PNG,
+                             SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE);
+  for (std::uint32_t y = 0; code == 0 && y < header.height; ++y) {
+    code = spng_encode_row(context.get(), writeRow(y), rowBytes);
+    if (code == SPNG_EOI && y + 1 == header.height) code = 0;
+  }
   if (code != 0) return pngError(code);
   std::size_t size = 0;
   int error = 0;
@@ -46,6 +52,14 @@ Expected<std::vector<std::uint8_t>> encode(spng_ihdr header, const spng_plte* pa
   std::vector<std::uint8_t> file(bytes, bytes + size);
   std::free(buffer);
   return file;
+}
+
+// Encodes `rows` (already in the layout `header` describes) into a PNG in memory.
+Expected<std::vector<std::uint8_t>> encode(spng_ihdr header, const spng_plte* palette,
+                                           const std::vector<std::uint8_t>& rows) {
+  const std::size_t rowBytes = rows.size() / header.height;
+  return encodeRows(header, palette, rowBytes,
+                    [&](std::uint32_t y) { return rows.data() + y * rowBytes; });
 }
 
 spng_ihdr headerFor(int width, int height, std::uint8_t colourType) {
@@ -63,20 +77,25 @@ Status writeEncoded(const Expected<std::vector<std::uint8_t>>& file,
   return writeFileSafely(path, *file, ExistingTail::kDrop, FlushToDisk::kSkip);
 }
 
-// Pixels 0x00BBGGRR, row by row, as an RGB PNG.
+// Pixels 0x00BBGGRR, row by row, as an RGB PNG. Each row is converted just before it is
+// encoded, so no second copy of the whole picture is made.
 Expected<std::vector<std::uint8_t>> encodeRgbPixels(const std::uint32_t* pixels, int width,
                                                     int height) {
   if (!sizeAllowed(width, height))
     return CodecError{"PNG: the picture has no pixels or is too large"};
-  const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-  std::vector<std::uint8_t> rows(count * 3);
-  std::uint8_t* out = rows.data();
-  for (std::size_t i = 0; i < count; ++i) {
-    *out++ = static_cast<std::uint8_t>(pixels[i]);
-    *out++ = static_cast<std::uint8_t>(pixels[i] >> 8);
-    *out++ = static_cast<std::uint8_t>(pixels[i] >> 16);
-  }
-  return encode(headerFor(width, height, SPNG_COLOR_TYPE_TRUECOLOR), nullptr, rows);
+  const auto columns = static_cast<std::size_t>(width);
+  std::vector<std::uint8_t> row(columns * 3);
+  return encodeRows(headerFor(width, height, SPNG_COLOR_TYPE_TRUECOLOR), nullptr, row.size(),
+                    [&](std::uint32_t y) {
+                      const std::uint32_t* in = pixels + y * columns;
+                      std::uint8_t* out = row.data();
+                      for (std::size_t x = 0; x < columns; ++x) {
+                        *out++ = static_cast<std::uint8_t>(in[x]);
+                        *out++ = static_cast<std::uint8_t>(in[x] >> 8);
+                        *out++ = static_cast<std::uint8_t>(in[x] >> 16);
+                      }
+                      return row.data();
+                    });
 }
 
 }  // namespace
@@ -110,8 +129,8 @@ Expected<std::vector<std::uint8_t>> encodeIndexedPng(const IndexedImage& image) 
   for (const std::uint8_t index : image.indices) {
     if (index >= image.palette.size()) return CodecError{"PNG: an index lies outside the palette"};
   }
-  std::vector<std::uint8_t> rows = image.indices;
-  return encode(headerFor(image.width, image.height, SPNG_COLOR_TYPE_INDEXED), &palette, rows);
+  return encode(headerFor(image.width, image.height, SPNG_COLOR_TYPE_INDEXED), &palette,
+                image.indices);
 }
 
 Status writeRgbPng(const RgbImage& image, const std::filesystem::path& path) {

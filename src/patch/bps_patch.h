@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "rom/codec_result.h"
@@ -10,8 +11,8 @@ namespace pelmora {
 // A BPS patch that turns `source` into `target`: "BPS1", the source and target sizes and an
 // empty metadata block as variable-length numbers, the actions (unchanged stretches read from
 // the source, changed ones carried in the patch), then the CRC32s of source, target and patch.
-std::vector<std::uint8_t> createBpsPatch(const std::vector<std::uint8_t>& source,
-                                         const std::vector<std::uint8_t>& target);
+std::vector<std::uint8_t> createBpsPatch(std::span<const std::uint8_t> source,
+                                         std::span<const std::uint8_t> target);
 
 // `source` with the BPS patch applied, or why it does not apply: a damaged patch (its own
 // CRC32), a source other than the one it was made for (size or CRC32), or a result that does

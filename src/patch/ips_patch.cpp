@@ -19,19 +19,20 @@ constexpr std::size_t kRunAtEdge = 9;
 constexpr std::size_t kRunInside = 14;
 
 using Bytes = std::vector<std::uint8_t>;
+using ByteView = std::span<const std::uint8_t>;
 
 void putNumber(Bytes& out, std::size_t value, int bytes) {
   for (int shift = (bytes - 1) * 8; shift >= 0; shift -= 8)
     out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-bool differs(const Bytes& source, const Bytes& target, std::size_t at) {
+bool differs(ByteView source, ByteView target, std::size_t at) {
   return at >= source.size() || source[at] != target[at];
 }
 
 // Where the stretch of changed bytes starting at `start` ends, gaps shorter than kMergeGap
 // included.
-std::size_t changedStretchEnd(const Bytes& source, const Bytes& target, std::size_t start) {
+std::size_t changedStretchEnd(ByteView source, ByteView target, std::size_t start) {
   std::size_t end = start;
   std::size_t at = start;
   while (at < target.size()) {
@@ -46,7 +47,7 @@ std::size_t changedStretchEnd(const Bytes& source, const Bytes& target, std::siz
   return end;
 }
 
-std::size_t runLength(const Bytes& target, std::size_t at, std::size_t end) {
+std::size_t runLength(ByteView target, std::size_t at, std::size_t end) {
   std::size_t length = 1;
   while (at + length < end && target[at + length] == target[at]) ++length;
   return length;
@@ -54,7 +55,7 @@ std::size_t runLength(const Bytes& target, std::size_t at, std::size_t end) {
 
 // Literal records for target[from, to), each at most kMaxRecordSize bytes, none starting at
 // kEofOffset (such a record starts one byte earlier and carries that byte too).
-void putLiteral(Bytes& out, const Bytes& target, std::size_t from, std::size_t to) {
+void putLiteral(Bytes& out, ByteView target, std::size_t from, std::size_t to) {
   while (from < to) {
     if (from == kEofOffset) --from;
     const std::size_t size = std::min(to - from, kMaxRecordSize);
@@ -66,7 +67,7 @@ void putLiteral(Bytes& out, const Bytes& target, std::size_t from, std::size_t t
   }
 }
 
-void putRun(Bytes& out, const Bytes& target, std::size_t from, std::size_t to) {
+void putRun(Bytes& out, ByteView target, std::size_t from, std::size_t to) {
   while (from < to) {
     if (from == kEofOffset) {
       putLiteral(out, target, from, from + 1);
@@ -84,7 +85,7 @@ void putRun(Bytes& out, const Bytes& target, std::size_t from, std::size_t to) {
 
 // Records for one changed stretch: long runs of one value as run-length records, the rest as
 // literal records.
-void putStretch(Bytes& out, const Bytes& target, std::size_t start, std::size_t end) {
+void putStretch(Bytes& out, ByteView target, std::size_t start, std::size_t end) {
   std::size_t literalStart = start;
   std::size_t at = start;
   while (at < end) {
@@ -117,7 +118,7 @@ CodecError malformed(const std::string& what) {
 
 }  // namespace
 
-Expected<Bytes> createIpsPatch(const Bytes& source, const Bytes& target) {
+Expected<Bytes> createIpsPatch(ByteView source, ByteView target) {
   if (source.size() > kIpsMaximumSize || target.size() > kIpsMaximumSize)
     return CodecError{"An IPS patch cannot describe a file larger than 16 MiB"};
   Bytes patch(kHeader.begin(), kHeader.end());

@@ -36,8 +36,8 @@ std::optional<PatchFormat> patchFormatForPath(const std::filesystem::path& path)
 }
 
 Expected<std::vector<std::uint8_t>> createPatch(PatchFormat format,
-                                                const std::vector<std::uint8_t>& source,
-                                                const std::vector<std::uint8_t>& target) {
+                                                std::span<const std::uint8_t> source,
+                                                std::span<const std::uint8_t> target) {
   if (format == PatchFormat::kIps) return createIpsPatch(source, target);
   return createBpsPatch(source, target);
 }

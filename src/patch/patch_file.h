@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -20,8 +21,8 @@ std::optional<PatchFormat> patchFormatNamed(std::string_view name);
 
 // A patch in `format` that turns `source` into `target`.
 Expected<std::vector<std::uint8_t>> createPatch(PatchFormat format,
-                                                const std::vector<std::uint8_t>& source,
-                                                const std::vector<std::uint8_t>& target);
+                                                std::span<const std::uint8_t> source,
+                                                std::span<const std::uint8_t> target);
 
 // `source` with `patch` applied; IPS or BPS is told by the patch's first bytes.
 Expected<std::vector<std::uint8_t>> applyPatch(const std::vector<std::uint8_t>& source,

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 
 #include "gfx/master_palette.h"
 
@@ -15,8 +15,8 @@ class ColourMatch {
   ColourMatch();
 
   // The NES colour index 0-63 whose colour is nearest to `rgb` (0x00BBGGRR); of colours that
-  // are equally near, the lowest index. Answers are remembered, so a picture of few colours
-  // costs one search per colour.
+  // are equally near, the lowest index. Recent answers are remembered in a fixed table, so a
+  // picture of few colours costs one search per colour and a noisy one allocates nothing.
   std::uint8_t nearest(std::uint32_t rgb);
 
   // The colour a palette byte is drawn in.
@@ -24,13 +24,25 @@ class ColourMatch {
 
   // The squared distance in RGB between the colours two palette bytes are drawn in.
   std::int32_t distance(std::uint8_t a, std::uint8_t b) const {
-    return distances_[std::size_t{a} * 256 + b];
+    return distances_[slot(a) * kSlots + slot(b)];
   }
 
  private:
+  // Bytes 0-64 have colours of their own; every higher byte is drawn black like byte 65.
+  static constexpr std::size_t kSlots = kMasterPaletteSize + 1;
+  static constexpr std::size_t kRemembered = 4096;
+
+  static std::size_t slot(std::uint8_t byte) { return std::min<std::size_t>(byte, kSlots - 1); }
+  std::uint8_t search(std::uint32_t rgb) const;
+
   std::array<std::uint32_t, 256> rgb_{};
-  std::array<std::int32_t, 256 * 256> distances_{};
-  std::unordered_map<std::uint32_t, std::uint8_t> remembered_;
+  std::array<std::int32_t, kSlots * kSlots> distances_{};
+  // The 64 NES colours as 16-bit channels for the search: red and green interleaved, and blue
+  // beside a zero, so one multiply-add gives two channels' squares.
+  alignas(16) std::array<std::int16_t, 128> redGreen_{};
+  alignas(16) std::array<std::int16_t, 128> blueZero_{};
+  // Each entry holds a colour (bits 8-31) and its answer plus one (bits 0-7; 0 for none yet).
+  std::array<std::uint32_t, kRemembered> remembered_{};
 };
 
 // The squared distance between two colour values 0x00BBGGRR.

@@ -1,12 +1,15 @@
 #include "rom/rom_file.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "rom/safe_file_write.h"
 
@@ -18,6 +21,7 @@ constexpr std::size_t kMinimumFileSize = kRomHeaderSize + 1;
 // kMaximumFileSize. Anything larger is not an image of this game and would only cost memory,
 // and the time of playing update lists across all of it.
 constexpr std::array<std::uint8_t, 3> kInesSignature = {0x4E, 0x45, 0x53};  // "NES"
+constexpr std::size_t kReadStretch = 16384;
 
 bool readExactly(int descriptor, std::uint8_t* data, std::size_t size) {
   while (size > 0) {
@@ -58,12 +62,27 @@ class FileReader {
   FileReader& operator=(const FileReader&) = delete;
 
   bool usable() const { return problem_.empty(); }
+  int descriptor() const { return descriptor_; }
   const std::string& problem() const { return problem_; }
   std::size_t size() const { return size_; }
   bool read(std::uint8_t* data, std::size_t count) {
     if (readExactly(descriptor_, data, count)) return true;
     problem_ = std::strerror(errno);
     return false;
+  }
+  // Appends the next `count` bytes to `bytes`. They pass through a small buffer instead of
+  // going straight into a resized vector: resizing would first write zeros over the whole
+  // length, touching every page of a large file twice.
+  bool append(std::vector<std::uint8_t>& bytes, std::size_t count) {
+    std::array<std::uint8_t, kReadStretch> stretch;
+    bytes.reserve(bytes.size() + count);
+    while (count > 0) {
+      const std::size_t part = std::min(count, stretch.size());
+      if (!read(stretch.data(), part)) return false;
+      bytes.insert(bytes.end(), stretch.begin(), stretch.begin() + static_cast<std::ptrdiff_t>(part));
+      count -= part;
+    }
+    return true;
   }
 
  private:
@@ -114,8 +133,9 @@ std::int16_t loadRomFile(RomImage& rom, const std::filesystem::path& path, std::
     reason = kTooShortReason;
     return kRomFileIoError;
   }
-  std::vector<std::uint8_t> body(file.size() - kRomHeaderSize);
-  if (!file.read(rom.header.data(), kRomHeaderSize) || !file.read(body.data(), body.size())) {
+  std::vector<std::uint8_t> body;
+  if (!file.read(rom.header.data(), kRomHeaderSize) ||
+      !file.append(body, file.size() - kRomHeaderSize)) {
     reason = file.problem();
     return kRomFileIoError;
   }
@@ -134,17 +154,52 @@ Expected<std::vector<std::uint8_t>> readFileContent(const std::filesystem::path&
                                                     std::uint64_t maximumSize) {
   FileReader file(path, maximumSize);
   if (!file.usable()) return CodecError{file.problem()};
-  std::vector<std::uint8_t> content(file.size());
-  if (!file.read(content.data(), content.size())) return CodecError{file.problem()};
+  std::vector<std::uint8_t> content;
+  if (!file.append(content, file.size())) return CodecError{file.problem()};
   return content;
 }
 
+FileView::FileView(FileView&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)),
+      size_(std::exchange(other.size_, 0)),
+      mapping_(std::exchange(other.mapping_, nullptr)) {}
+
+FileView& FileView::operator=(FileView&& other) noexcept {
+  if (this != &other) {
+    FileView gone(std::move(*this));
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+    mapping_ = std::exchange(other.mapping_, nullptr);
+  }
+  return *this;
+}
+
+FileView::~FileView() {
+  if (mapping_ != nullptr) ::munmap(mapping_, size_);
+}
+
+Expected<FileView> viewFileContent(const std::filesystem::path& path, std::uint64_t maximumSize) {
+  FileReader file(path, maximumSize);
+  if (!file.usable()) return CodecError{file.problem()};
+  FileView view;
+  if (file.size() == 0) return view;
+  // The pages are mapped all at once (populated) rather than one fault at a time.
+  void* mapping = ::mmap(nullptr, file.size(), PROT_READ, MAP_PRIVATE | MAP_POPULATE,
+                         file.descriptor(), 0);
+  if (mapping == MAP_FAILED) return CodecError{std::strerror(errno)};
+  view.mapping_ = mapping;
+  view.data_ = static_cast<const std::uint8_t*>(mapping);
+  view.size_ = file.size();
+  return view;
+}
+
+// Header and body go to the file as they are, without first being joined in one buffer.
 Status saveRomFileChecked(const RomImage& rom, const std::filesystem::path& path) {
-  return writeFileSafely(path, romFileBytes(rom), ExistingTail::kKeep);
+  return writeFileSafely(path, rom.header, rom.body, ExistingTail::kKeep);
 }
 
 Status writeRomFileChecked(const RomImage& rom, const std::filesystem::path& path) {
-  return writeFileSafely(path, romFileBytes(rom), ExistingTail::kDrop);
+  return writeFileSafely(path, rom.header, rom.body, ExistingTail::kDrop);
 }
 
 std::int16_t saveRomFile(const RomImage& rom, const std::filesystem::path& path) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,33 @@ constexpr std::uint64_t kMaximumFileSize = 8u << 20;
 // The whole content of a regular file of at most `maximumSize` bytes, or why it cannot be read.
 Expected<std::vector<std::uint8_t>> readFileContent(const std::filesystem::path& path,
                                                     std::uint64_t maximumSize = kMaximumFileSize);
+
+// The content of a regular file read in place: mapped read-only from the system's file cache
+// rather than copied into a buffer of its own, which would cost a fresh page of memory for
+// every 4 KiB. For large inputs read once and not kept (the two files a patch is made from).
+// The file stays open until the view is destroyed; it must not be cut short meanwhile.
+class FileView {
+ public:
+  FileView() = default;
+  FileView(FileView&& other) noexcept;
+  FileView& operator=(FileView&& other) noexcept;
+  FileView(const FileView&) = delete;
+  FileView& operator=(const FileView&) = delete;
+  ~FileView();
+
+  std::span<const std::uint8_t> bytes() const { return {data_, size_}; }
+
+ private:
+  friend Expected<FileView> viewFileContent(const std::filesystem::path&, std::uint64_t);
+  const std::uint8_t* data_ = nullptr;
+  std::size_t size_ = 0;
+  void* mapping_ = nullptr;
+};
+
+// The whole content of a regular file of at most `maximumSize` bytes as a FileView, or why it
+// cannot be read (the same reasons as readFileContent).
+Expected<FileView> viewFileContent(const std::filesystem::path& path,
+                                   std::uint64_t maximumSize = kMaximumFileSize);
 
 // The bytes of a file holding `rom`: header, then body.
 std::vector<std::uint8_t> romFileBytes(const RomImage& rom);

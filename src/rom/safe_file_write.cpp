@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -19,6 +20,22 @@ namespace fs = std::filesystem;
 constexpr int kMaxLinkHops = 40;
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask
+// The read-back check compares the file in stretches of this size, so checking a save costs no
+// second buffer as large as the file.
+constexpr std::size_t kCheckStretch = 16384;
+
+using Piece = std::span<const std::uint8_t>;
+
+// What a file is meant to hold: the content's pieces one after another, then the kept tail.
+struct Pieces {
+  std::array<Piece, 3> parts;
+
+  std::size_t size() const {
+    std::size_t total = 0;
+    for (const Piece& part : parts) total += part.size();
+    return total;
+  }
+};
 
 std::function<void(const fs::path&)>& beforeWriteCheckHook() {
   static std::function<void(const fs::path&)> hook;
@@ -123,10 +140,21 @@ mode_t newFileMode() {
   return kNewFileMode & ~mask;
 }
 
-bool fillTemporary(int descriptor, const std::vector<std::uint8_t>& content,
-                   const ExistingFile& existing, FlushToDisk flush) {
-  if (!writeAll(descriptor, content.data(), content.size())) return false;
-  if (!writeAll(descriptor, existing.tail.data(), existing.tail.size())) return false;
+bool writePieces(int descriptor, const Pieces& pieces) {
+  for (const Piece& part : pieces.parts) {
+    if (!writeAll(descriptor, part.data(), part.size())) return false;
+  }
+  return true;
+}
+
+// The content and then the tail the file keeps.
+Pieces withTail(const Pieces& content, const ExistingFile& existing) {
+  return {{content.parts[0], content.parts[1], existing.tail}};
+}
+
+bool fillTemporary(int descriptor, const Pieces& content, const ExistingFile& existing,
+                   FlushToDisk flush) {
+  if (!writePieces(descriptor, withTail(content, existing))) return false;
   const mode_t mode = existing.exists ? (existing.info.st_mode & 07777) : newFileMode();
   if (::fchmod(descriptor, mode) != 0) return false;
   if (existing.exists) {
@@ -139,8 +167,8 @@ bool fillTemporary(int descriptor, const std::vector<std::uint8_t>& content,
 
 // The atomic way: a temporary file beside the target, renamed over it.
 Status replaceThroughTemporary(const fs::path& target, const fs::path& folder,
-                               const std::vector<std::uint8_t>& content,
-                               const ExistingFile& existing, FlushToDisk flush) {
+                               const Pieces& content, const ExistingFile& existing,
+                               FlushToDisk flush) {
   std::string temporary = (folder / ("." + target.filename().string() + ".save-XXXXXX")).string();
   const int descriptor = ::mkstemp(temporary.data());
   if (descriptor < 0) return lastSystemError();
@@ -157,11 +185,11 @@ Status replaceThroughTemporary(const fs::path& target, const fs::path& folder,
 
 // The fallback for a writable file in a folder that takes no new files: the content is written
 // over the start of the file itself (a dropped tail is cut off afterwards).
-Status writeInPlace(const fs::path& target, const std::vector<std::uint8_t>& content,
-                    ExistingTail tail, FlushToDisk flush) {
+Status writeInPlace(const fs::path& target, const Pieces& content, ExistingTail tail,
+                    FlushToDisk flush) {
   const int descriptor = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
   if (descriptor < 0) return lastSystemError();
-  bool written = writeAll(descriptor, content.data(), content.size());
+  bool written = writePieces(descriptor, content);
   if (written && tail == ExistingTail::kDrop)
     written = ::ftruncate(descriptor, static_cast<off_t>(content.size())) == 0;
   if (written && flush == FlushToDisk::kWait) written = ::fsync(descriptor) == 0;
@@ -170,30 +198,40 @@ Status writeInPlace(const fs::path& target, const std::vector<std::uint8_t>& con
   return error == 0 ? success() : systemError(error);
 }
 
+// Whether the file holds exactly `expected`, read back stretch by stretch from its start.
+bool holdsExactly(int descriptor, const Pieces& expected) {
+  std::array<std::uint8_t, kCheckStretch> stretch;
+  std::size_t offset = 0;
+  for (const Piece& part : expected.parts) {
+    for (std::size_t done = 0; done < part.size();) {
+      const std::size_t count = std::min(stretch.size(), part.size() - done);
+      if (!readAt(descriptor, offset, stretch.data(), count) ||
+          std::memcmp(stretch.data(), part.data() + done, count) != 0)
+        return false;
+      done += count;
+      offset += count;
+    }
+  }
+  return true;
+}
+
 // Reads the file back and compares it with the content and the tail meant to follow it.
-Status verifyWritten(const fs::path& target, const std::vector<std::uint8_t>& content,
-                     const ExistingFile& existing) {
+Status verifyWritten(const fs::path& target, const Pieces& content, const ExistingFile& existing) {
   if (beforeWriteCheckHook()) beforeWriteCheckHook()(target);
   const int descriptor = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return lastSystemError();
   struct stat info {};
-  const std::size_t expectedSize = content.size() + existing.tail.size();
-  std::vector<std::uint8_t> written(expectedSize);
-  const bool read = ::fstat(descriptor, &info) == 0 &&
-                    static_cast<std::size_t>(info.st_size) == expectedSize &&
-                    readAt(descriptor, 0, written.data(), written.size());
+  const Pieces expected = withTail(content, existing);
+  const bool same = ::fstat(descriptor, &info) == 0 &&
+                    static_cast<std::size_t>(info.st_size) == expected.size() &&
+                    holdsExactly(descriptor, expected);
   ::close(descriptor);
-  const bool same = read && std::equal(content.begin(), content.end(), written.begin()) &&
-                    std::equal(existing.tail.begin(), existing.tail.end(),
-                               written.begin() + static_cast<std::ptrdiff_t>(content.size()));
   if (!same) return CodecError{"The file read back after writing differs from what was written"};
   return success();
 }
 
-}  // namespace
-
-Status writeFileSafely(const fs::path& path, const std::vector<std::uint8_t>& content,
-                       ExistingTail tail, FlushToDisk flush) {
+Status writePiecesSafely(const fs::path& path, const Pieces& content, ExistingTail tail,
+                         FlushToDisk flush) {
   if (path.empty()) return systemError(ENOENT);
   const Expected<fs::path> target = resolveLinks(path);
   if (!target) return target.error();
@@ -213,6 +251,18 @@ Status writeFileSafely(const fs::path& path, const std::vector<std::uint8_t>& co
   }
   if (!written) return written;
   return verifyWritten(*target, content, *existing);
+}
+
+}  // namespace
+
+Status writeFileSafely(const fs::path& path, const std::vector<std::uint8_t>& content,
+                       ExistingTail tail, FlushToDisk flush) {
+  return writePiecesSafely(path, {{content, {}, {}}}, tail, flush);
+}
+
+Status writeFileSafely(const fs::path& path, std::span<const std::uint8_t> head,
+                       std::span<const std::uint8_t> rest, ExistingTail tail, FlushToDisk flush) {
+  return writePiecesSafely(path, {{head, rest, {}}}, tail, flush);
 }
 
 bool replaceFileSafely(const fs::path& path, const std::vector<std::uint8_t>& content,

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "rom/codec_result.h"
@@ -30,6 +31,12 @@ enum class FlushToDisk { kWait, kSkip };
 // temporary file remains.
 Status writeFileSafely(const std::filesystem::path& path, const std::vector<std::uint8_t>& content,
                        ExistingTail tail, FlushToDisk flush = FlushToDisk::kWait);
+
+// The same for content in two pieces written one after the other (an image's header and its
+// body), so a caller need not join them in one buffer first.
+Status writeFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> head,
+                       std::span<const std::uint8_t> rest, ExistingTail tail,
+                       FlushToDisk flush = FlushToDisk::kWait);
 
 // The same, reduced to whether it worked.
 bool replaceFileSafely(const std::filesystem::path& path, const std::vector<std::uint8_t>& content,

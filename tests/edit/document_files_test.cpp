@@ -19,6 +19,11 @@ TEST(DocumentSaveAsAndPatch, SaveAsWritesTheNewFileAndAdoptsIt) {
   Document document;
   ASSERT_EQ(openDocument(document, folder / "demo.nes").status, OpenStatus::kOpened);
   EXPECT_EQ(romFileBytes(document.openedRom), original);
+  Document withoutCopy;
+  ASSERT_EQ(openDocument(withoutCopy, folder / "demo.nes", OpenedCopy::kSkip).status,
+            OpenStatus::kOpened);
+  EXPECT_EQ(withoutCopy.rom, document.rom);
+  EXPECT_TRUE(withoutCopy.openedRom.body.empty());
   document.state.ppuImage[0x2005] ^= 1;
 
   const Expected<RomImage> exported = exportedImage(document);

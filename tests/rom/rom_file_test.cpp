@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "rom/safe_file_write.h"
 #include "support/layout_image.h"
 
@@ -81,6 +83,36 @@ TEST(LoadRomFile, RefusesPipesAndHugeFilesWithoutReadingThem) {
   std::filesystem::resize_file(folder / "huge.nes", (8u << 20) + 1);
   EXPECT_EQ(loadRomFile(rom, folder / "huge.nes"), kRomFileIoError);
   EXPECT_EQ(rom, before);
+}
+
+// Files longer than the stretches they are read and checked in: loaded, viewed and saved whole.
+TEST(LoadRomFile, LongFilesLoadViewAndSaveExactly) {
+  TemporaryFolder folder;
+  std::vector<std::uint8_t> file = bytesOf({'N', 'E', 'S', 0x1A, 2}, 16);
+  for (std::size_t i = 0; i < 70001; ++i) file.push_back(static_cast<std::uint8_t>(i * 131 >> 3));
+  writeFile(folder / "long.nes", file);
+  RomImage rom;
+  ASSERT_EQ(loadRomFile(rom, folder / "long.nes"), kRomFileOk);
+  EXPECT_EQ(testing::fileBytes(rom), file);
+  const Expected<FileView> view = viewFileContent(folder / "long.nes");
+  ASSERT_TRUE(view);
+  EXPECT_TRUE(std::equal(file.begin(), file.end(), view.value().bytes().begin(),
+                         view.value().bytes().end()));
+  writeFile(folder / "empty.bin", {});
+  EXPECT_TRUE(viewFileContent(folder / "empty.bin").value().bytes().empty());
+  EXPECT_FALSE(viewFileContent(folder.path()));
+
+  // One byte changed far into the file behind the writer's back fails the read-back check.
+  setBeforeWriteCheckHook([](const std::filesystem::path& written) {
+    std::vector<std::uint8_t> changed = readFile(written);
+    changed[60000] ^= 1;
+    writeFile(written, changed);
+  });
+  const Status saved = saveRomFileChecked(rom, folder / "copy.nes");
+  setBeforeWriteCheckHook({});
+  EXPECT_FALSE(saved);
+  ASSERT_EQ(saveRomFile(rom, folder / "copy.nes"), kRomFileOk);
+  EXPECT_EQ(readFile(folder / "copy.nes"), file);
 }
 
 class SaveRomFile : public ::testing::Test {
