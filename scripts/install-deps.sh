@@ -12,7 +12,7 @@ set -euo pipefail
 editor_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
-  libspng-dev zlib1g-dev libssl-dev libcli11-dev nlohmann-json3-dev
+  libspng-dev zlib1g-dev nettle-dev libcli11-dev nlohmann-json3-dev
 )
 test_packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev

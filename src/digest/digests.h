@@ -1,7 +1,7 @@
 #pragma once
 // Checksums of byte ranges: the CRC-32 that BPS patches carry, and the CRC-32, MD5 and SHA-1 that
 // ROM sets and patch pages list to identify an image. Each comes from a well-kept library: zlib and
-// OpenSSL in the native build, small JavaScript imports in the browser build.
+// Nettle in the native build, small JavaScript imports in the browser build.
 
 #include <array>
 #include <cstdint>
