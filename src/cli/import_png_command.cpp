@@ -12,6 +12,7 @@
 #include "cli/cli_command.h"
 #include "formats/png_file.h"
 #include "picture/title_picture_import.h"
+#include "rom/rom_file.h"
 
 namespace pelmora::cli {
 namespace {
@@ -37,12 +38,17 @@ Json reportJson(const PictureImport& imported) {
   return json;
 }
 
-// The picture as the import reads it; a file that is no PNG is a malformed input.
+// The picture as the import reads it; a file that is no PNG is a malformed input. The file is
+// decoded where it lies (read in place), without a copy of its own.
 std::optional<RgbImage> readPictureOrReport(const std::string& path, std::ostream& err,
                                             int& exitCode) {
-  const auto content = readInputOrReport(path, err, exitCode);
-  if (!content) return std::nullopt;
-  Expected<RgbImage> picture = decodePng(*content);
+  const Expected<FileView> content = viewFileContent(path);
+  if (!content) {
+    exitCode =
+        reportFile(err, path, "Error loading file! " + content.error().what, kExitLoadFailed);
+    return std::nullopt;
+  }
+  Expected<RgbImage> picture = decodePng(content.value().bytes());
   if (picture) return std::move(picture.value());
   exitCode = reportFile(err, path, picture.error().what, kExitMalformedInput);
   return std::nullopt;

@@ -141,7 +141,9 @@ Status writeIndexedPng(const IndexedImage& image, const std::filesystem::path& p
   return writeEncoded(encodeIndexedPng(image), path);
 }
 
-Expected<RgbImage> decodePng(const std::vector<std::uint8_t>& file) {
+// The decoded rows go straight into the picture, one at a time, so no second copy of the whole
+// picture is made (interlaced files, whose rows come in several passes, are decoded whole).
+Expected<RgbImage> decodePng(std::span<const std::uint8_t> file) {
   Context context(spng_ctx_new(0));
   if (!context) return CodecError{"PNG: out of memory"};
   spng_set_image_limits(context.get(), kMaximumSide, kMaximumSide);
@@ -152,21 +154,35 @@ Expected<RgbImage> decodePng(const std::vector<std::uint8_t>& file) {
   std::size_t size = 0;
   if (code == 0) code = spng_decoded_image_size(context.get(), SPNG_FMT_RGB8, &size);
   if (code != 0) return pngError(code);
-  std::vector<std::uint8_t> rgb(size);
-  code = spng_decode_image(context.get(), rgb.data(), rgb.size(), SPNG_FMT_RGB8, SPNG_DECODE_TRNS);
+  const bool interlaced = header.interlace_method != SPNG_INTERLACE_NONE;
+  std::vector<std::uint8_t> rgb(interlaced ? size : std::size_t{header.width} * 3);
+  code = spng_decode_image(context.get(), interlaced ? rgb.data() : nullptr,
+                           interlaced ? rgb.size() : 0, SPNG_FMT_RGB8,
+                           SPNG_DECODE_TRNS | (interlaced ? 0 : SPNG_DECODE_PROGRESSIVE));
   if (code != 0) return pngError(code);
   RgbImage image(static_cast<int>(header.width), static_cast<int>(header.height));
-  for (std::size_t i = 0; i < image.pixels.size(); ++i) {
-    image.pixels[i] = rgb[i * 3] | static_cast<std::uint32_t>(rgb[i * 3 + 1]) << 8 |
-                      static_cast<std::uint32_t>(rgb[i * 3 + 2]) << 16;
+  const auto convert = [&](const std::uint8_t* in, std::uint32_t* out, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+      out[i] = in[i * 3] | static_cast<std::uint32_t>(in[i * 3 + 1]) << 8 |
+               static_cast<std::uint32_t>(in[i * 3 + 2]) << 16;
+    }
+  };
+  if (interlaced) {
+    convert(rgb.data(), image.pixels.data(), image.pixels.size());
+    return image;
+  }
+  for (std::uint32_t y = 0; y < header.height; ++y) {
+    code = spng_decode_row(context.get(), rgb.data(), rgb.size());
+    if (code != 0 && !(code == SPNG_EOI && y + 1 == header.height)) return pngError(code);
+    convert(rgb.data(), image.pixels.data() + std::size_t{y} * header.width, header.width);
   }
   return image;
 }
 
 Expected<RgbImage> readPng(const std::filesystem::path& path) {
-  const Expected<std::vector<std::uint8_t>> file = readFileContent(path);
+  const Expected<FileView> file = viewFileContent(path);
   if (!file) return file.error();
-  return decodePng(*file);
+  return decodePng(file.value().bytes());
 }
 
 RgbImage surfaceImage(const Surface& surface, int zoom) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <vector>
 
 #include "formats/rgb_image.h"
@@ -35,7 +36,7 @@ Expected<std::vector<std::uint8_t>> encodeSurfacePng(const Surface& surface);
 Status writeSurfacePng(const Surface& surface, const std::filesystem::path& path);
 
 // Any PNG, converted to 8-bit RGB (an alpha channel is dropped), or why it cannot be read.
-Expected<RgbImage> decodePng(const std::vector<std::uint8_t>& file);
+Expected<RgbImage> decodePng(std::span<const std::uint8_t> file);
 Expected<RgbImage> readPng(const std::filesystem::path& path);
 
 // The surface's pixels, each repeated `zoom` times across and down (a zoom below 1 is 1).
