@@ -1,6 +1,9 @@
 #include "picture/tile_merge.h"
 
+#include <functional>
 #include <limits>
+#include <queue>
+#include <utility>
 
 namespace pelmora {
 namespace {
@@ -24,34 +27,56 @@ struct Nearest {
   int distance = std::numeric_limits<int>::max();
 };
 
+// The first living other candidate at the least distance. The distance is counted for every
+// candidate and compared first, as the test that is rarely true, which keeps the loop short.
 PELMORA_POPCOUNT_VERSIONS
 Nearest findNearest(const std::vector<MergeCandidate>& candidates, const AliveFlags& alive,
                     std::size_t from) {
+  const PackedTile tile = candidates[from].drawing;
   Nearest nearest;
   for (std::size_t j = 0; j < candidates.size(); ++j) {
-    if (j == from || !alive[j]) continue;
-    const int d = tileDistance(candidates[from].drawing, candidates[j].drawing);
-    if (d < nearest.distance) nearest = {j, d};
+    const int d = tileDistance(tile, candidates[j].drawing);
+    if (d < nearest.distance && alive[j] != 0 && j != from) nearest = {j, d};
   }
   return nearest;
 }
 
-// The living new candidate whose merge changes the fewest pixels.
-std::size_t cheapestMerge(const std::vector<MergeCandidate>& candidates, const AliveFlags& alive,
-                          const std::vector<Nearest>& nearest) {
-  std::size_t best = kNone;
-  std::uint64_t bestCost = std::numeric_limits<std::uint64_t>::max();
-  for (std::size_t i = 0; i < candidates.size(); ++i) {
-    if (!alive[i] || !candidates[i].isNew || nearest[i].index == kNone) continue;
-    const std::uint64_t cost =
-        std::uint64_t{candidates[i].cells} * static_cast<std::uint64_t>(nearest[i].distance);
-    if (cost < bestCost) {
-      bestCost = cost;
-      best = i;
-    }
+// New candidates by what merging them changes (differing pixels times cells), cheapest first
+// and the lowest index first among equals. A candidate is offered again whenever its cost
+// changes; costs only grow (cells are added, and a nearest tile that is merged away is replaced
+// by one no nearer), so an entry whose cost is no longer the candidate's own is out of date.
+class MergeQueue {
+ public:
+  MergeQueue(const std::vector<MergeCandidate>& candidates, const AliveFlags& alive,
+             const std::vector<Nearest>& nearest)
+      : candidates_(candidates), alive_(alive), nearest_(nearest) {}
+
+  void offer(std::size_t i) {
+    if (candidates_[i].isNew && alive_[i] != 0 && nearest_[i].index != kNone)
+      queue_.push({cost(i), i});
   }
-  return best;
-}
+
+  // The cheapest living new candidate, or kNone.
+  std::size_t cheapest() {
+    while (!queue_.empty()) {
+      const auto [entryCost, i] = queue_.top();
+      queue_.pop();
+      if (alive_[i] != 0 && nearest_[i].index != kNone && cost(i) == entryCost) return i;
+    }
+    return kNone;
+  }
+
+ private:
+  std::uint64_t cost(std::size_t i) const {
+    return std::uint64_t{candidates_[i].cells} * static_cast<std::uint64_t>(nearest_[i].distance);
+  }
+
+  using Entry = std::pair<std::uint64_t, std::size_t>;
+  const std::vector<MergeCandidate>& candidates_;
+  const AliveFlags& alive_;
+  const std::vector<Nearest>& nearest_;
+  std::priority_queue<Entry, std::vector<Entry>, std::greater<>> queue_;
+};
 
 std::size_t finalCandidate(const std::vector<std::size_t>& into, std::size_t i) {
   while (into[i] != i) i = into[i];
@@ -73,19 +98,23 @@ std::vector<std::size_t> mergeNearestTiles(std::vector<MergeCandidate> candidate
     ++newTiles;
     nearest[i] = findNearest(candidates, alive, i);
   }
+  MergeQueue queue(candidates, alive, nearest);
+  for (std::size_t i = 0; i < count; ++i) queue.offer(i);
   merges = 0;
   while (newTiles > room) {
-    const std::size_t from = cheapestMerge(candidates, alive, nearest);
+    const std::size_t from = queue.cheapest();
     if (from == kNone) break;
     const std::size_t to = nearest[from].index;
     candidates[to].cells += candidates[from].cells;
     alive[from] = 0;
+    queue.offer(to);
     into[from] = to;
     --newTiles;
     ++merges;
     for (std::size_t i = 0; i < count; ++i) {
       if (alive[i] && candidates[i].isNew && nearest[i].index == from) {
         nearest[i] = findNearest(candidates, alive, i);
+        queue.offer(i);
       }
     }
   }
