@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -22,6 +23,22 @@ constexpr std::size_t kMinimumFileSize = kRomHeaderSize + 1;
 // and the time of playing update lists across all of it.
 constexpr std::array<std::uint8_t, 3> kInesSignature = {0x4E, 0x45, 0x53};  // "NES"
 constexpr std::size_t kReadStretch = 16384;
+constexpr std::size_t kPrefaultFrom = 65536;
+
+// Maps the fresh pages of a large buffer with one call instead of one fault per page as the bytes
+// arrive, which costs about half as much per page. Where the system cannot (before Linux 5.14),
+// the pages fault in as before.
+void prefault(std::uint8_t* begin, std::size_t size) {
+#ifdef MADV_POPULATE_WRITE
+  if (size < kPrefaultFrom) return;
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) & ~(page - 1);
+  const auto last = (reinterpret_cast<std::uintptr_t>(begin) + size) & ~(page - 1);
+  if (last > first)
+    [[maybe_unused]] const int ignored =
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+#endif
+}
 
 bool readExactly(int descriptor, std::uint8_t* data, std::size_t size) {
   while (size > 0) {
@@ -76,6 +93,7 @@ class FileReader {
   bool append(std::vector<std::uint8_t>& bytes, std::size_t count) {
     std::array<std::uint8_t, kReadStretch> stretch;
     bytes.reserve(bytes.size() + count);
+    prefault(bytes.data() + bytes.size(), count);
     while (count > 0) {
       const std::size_t part = std::min(count, stretch.size());
       if (!read(stretch.data(), part)) return false;
