@@ -1,10 +1,7 @@
 #include "picture/colour_match.h"
 
+#include <cstring>
 #include <limits>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace pelmora {
 namespace {
@@ -17,6 +14,51 @@ std::int32_t channel(std::uint32_t colour, int shift) {
 
 // Where a colour is remembered: a multiplicative hash of its 24 bits, 12 bits wide.
 std::size_t rememberedSlot(std::uint32_t rgb) { return (rgb * 0x9E3779B1u) >> 20; }
+
+// Eight colours' distances at a time, in the compiler's portable vector type. On x86-64 the
+// search is also built for machines with AVX2, where one instruction handles all eight, and the
+// loader picks the version this machine runs.
+using Lanes = std::int32_t __attribute__((vector_size(32)));
+constexpr std::size_t kLanes = 8;
+
+#if defined(__x86_64__) && defined(__GNUC__) && defined(__ELF__)
+#define PELMORA_WIDE_VERSIONS __attribute__((target_clones("avx2", "default")))
+#else
+#define PELMORA_WIDE_VERSIONS
+#endif
+
+// Each lane keeps the nearest of the colours it has seen (the first of equals); then the lanes
+// are compared, the lowest index first among equals.
+PELMORA_WIDE_VERSIONS
+std::uint8_t nearestOfAll(const std::int32_t* reds, const std::int32_t* greens,
+                          const std::int32_t* blues, std::uint32_t rgb) {
+  const Lanes red = Lanes{} + channel(rgb, 0);
+  const Lanes green = Lanes{} + channel(rgb, 8);
+  const Lanes blue = Lanes{} + channel(rgb, 16);
+  Lanes best = Lanes{} + std::numeric_limits<std::int32_t>::max();
+  Lanes bestIndex{};
+  Lanes index = {0, 1, 2, 3, 4, 5, 6, 7};
+  for (std::size_t at = 0; at < kNesColours; at += kLanes) {
+    Lanes dr, dg, db;
+    std::memcpy(&dr, reds + at, sizeof dr);
+    std::memcpy(&dg, greens + at, sizeof dg);
+    std::memcpy(&db, blues + at, sizeof db);
+    dr -= red;
+    dg -= green;
+    db -= blue;
+    const Lanes distance = dr * dr + dg * dg + db * db;
+    const Lanes nearer = distance < best;
+    best = (nearer & distance) | (~nearer & best);
+    bestIndex = (nearer & index) | (~nearer & bestIndex);
+    index += static_cast<std::int32_t>(kLanes);
+  }
+  std::size_t lane = 0;
+  for (std::size_t other = 1; other < kLanes; ++other) {
+    if (best[other] < best[lane] || (best[other] == best[lane] && bestIndex[other] < bestIndex[lane]))
+      lane = other;
+  }
+  return static_cast<std::uint8_t>(bestIndex[lane]);
+}
 
 }  // namespace
 
@@ -38,64 +80,15 @@ ColourMatch::ColourMatch() {
       distances_[a * kSlots + b] = rgbDistance(rgb_[a], rgb_[b]);
   }
   for (std::size_t index = 0; index < kNesColours; ++index) {
-    redGreen_[2 * index] = static_cast<std::int16_t>(channel(rgb_[index], 0));
-    redGreen_[2 * index + 1] = static_cast<std::int16_t>(channel(rgb_[index], 8));
-    blueZero_[2 * index] = static_cast<std::int16_t>(channel(rgb_[index], 16));
+    reds_[index] = channel(rgb_[index], 0);
+    greens_[index] = channel(rgb_[index], 8);
+    blues_[index] = channel(rgb_[index], 16);
   }
 }
-
-#if defined(__SSE2__)
-
-// Four colours at a time: each lane keeps the nearest of the colours it has seen (the first of
-// equals), then the lanes are compared, lowest index first among equals.
-std::uint8_t ColourMatch::search(std::uint32_t rgb) const {
-  const __m128i redGreen = _mm_set1_epi32(static_cast<int>((rgb & 0xFFu) | (rgb & 0xFF00u) << 8));
-  const __m128i blue = _mm_set1_epi32(static_cast<int>((rgb >> 16) & 0xFFu));
-  const __m128i step = _mm_set1_epi32(4);
-  __m128i index = _mm_setr_epi32(0, 1, 2, 3);
-  __m128i best = _mm_set1_epi32(std::numeric_limits<std::int32_t>::max());
-  __m128i bestIndex = _mm_setzero_si128();
-  for (std::size_t group = 0; group < kNesColours / 4; ++group) {
-    const auto* pairs = reinterpret_cast<const __m128i*>(redGreen_.data()) + group;
-    const auto* blues = reinterpret_cast<const __m128i*>(blueZero_.data()) + group;
-    const __m128i differenceRg = _mm_sub_epi16(_mm_load_si128(pairs), redGreen);
-    const __m128i differenceB = _mm_sub_epi16(_mm_load_si128(blues), blue);
-    const __m128i distance = _mm_add_epi32(_mm_madd_epi16(differenceRg, differenceRg),
-                                           _mm_madd_epi16(differenceB, differenceB));
-    const __m128i nearer = _mm_cmplt_epi32(distance, best);
-    best = _mm_or_si128(_mm_and_si128(nearer, distance), _mm_andnot_si128(nearer, best));
-    bestIndex = _mm_or_si128(_mm_and_si128(nearer, index), _mm_andnot_si128(nearer, bestIndex));
-    index = _mm_add_epi32(index, step);
-  }
-  alignas(16) std::array<std::int32_t, 4> distances{};
-  alignas(16) std::array<std::int32_t, 4> indices{};
-  _mm_store_si128(reinterpret_cast<__m128i*>(distances.data()), best);
-  _mm_store_si128(reinterpret_cast<__m128i*>(indices.data()), bestIndex);
-  std::size_t lane = 0;
-  for (std::size_t other = 1; other < 4; ++other) {
-    if (distances[other] < distances[lane] ||
-        (distances[other] == distances[lane] && indices[other] < indices[lane]))
-      lane = other;
-  }
-  return static_cast<std::uint8_t>(indices[lane]);
-}
-
-#else
 
 std::uint8_t ColourMatch::search(std::uint32_t rgb) const {
-  std::uint8_t best = 0;
-  std::int32_t bestDistance = std::numeric_limits<std::int32_t>::max();
-  for (std::size_t index = 0; index < kNesColours; ++index) {
-    const std::int32_t d = rgbDistance(rgb, rgb_[index]);
-    if (d < bestDistance) {
-      bestDistance = d;
-      best = static_cast<std::uint8_t>(index);
-    }
-  }
-  return best;
+  return nearestOfAll(reds_.data(), greens_.data(), blues_.data(), rgb);
 }
-
-#endif
 
 std::uint8_t ColourMatch::nearest(std::uint32_t rgb) {
   rgb &= 0x00FFFFFFu;

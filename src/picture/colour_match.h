@@ -37,10 +37,10 @@ class ColourMatch {
 
   std::array<std::uint32_t, 256> rgb_{};
   std::array<std::int32_t, kSlots * kSlots> distances_{};
-  // The 64 NES colours as 16-bit channels for the search: red and green interleaved, and blue
-  // beside a zero, so one multiply-add gives two channels' squares.
-  alignas(16) std::array<std::int16_t, 128> redGreen_{};
-  alignas(16) std::array<std::int16_t, 128> blueZero_{};
+  // The channels of the 64 NES colours, each in an array of its own for the search.
+  std::array<std::int32_t, 64> reds_{};
+  std::array<std::int32_t, 64> greens_{};
+  std::array<std::int32_t, 64> blues_{};
   // Each entry holds a colour (bits 8-31) and its answer plus one (bits 0-7; 0 for none yet).
   std::array<std::uint32_t, kRemembered> remembered_{};
 };
