@@ -1,5 +1,6 @@
 #include "picture/colour_match.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -27,8 +28,9 @@ constexpr std::size_t kLanes = 8;
 #define PELMORA_WIDE_VERSIONS
 #endif
 
-// Each lane keeps the nearest of the colours it has seen (the first of equals); then the lanes
-// are compared, the lowest index first among equals.
+// Each colour's distance and index in one key (distance * 64 + index; a distance is below 2^18),
+// so the smallest key is the nearest colour and, among equally near ones, the lowest index.
+// Each lane keeps its smallest key; then the lanes' keys are compared.
 PELMORA_WIDE_VERSIONS
 std::uint8_t nearestOfAll(const std::int32_t* reds, const std::int32_t* greens,
                           const std::int32_t* blues, std::uint32_t rgb) {
@@ -36,7 +38,6 @@ std::uint8_t nearestOfAll(const std::int32_t* reds, const std::int32_t* greens,
   const Lanes green = Lanes{} + channel(rgb, 8);
   const Lanes blue = Lanes{} + channel(rgb, 16);
   Lanes best = Lanes{} + std::numeric_limits<std::int32_t>::max();
-  Lanes bestIndex{};
   Lanes index = {0, 1, 2, 3, 4, 5, 6, 7};
   for (std::size_t at = 0; at < kNesColours; at += kLanes) {
     Lanes dr, dg, db;
@@ -46,18 +47,14 @@ std::uint8_t nearestOfAll(const std::int32_t* reds, const std::int32_t* greens,
     dr -= red;
     dg -= green;
     db -= blue;
-    const Lanes distance = dr * dr + dg * dg + db * db;
-    const Lanes nearer = distance < best;
-    best = (nearer & distance) | (~nearer & best);
-    bestIndex = (nearer & index) | (~nearer & bestIndex);
+    const Lanes key = (dr * dr + dg * dg + db * db) << 6 | index;
+    const Lanes smaller = key < best;
+    best = (smaller & key) | (~smaller & best);
     index += static_cast<std::int32_t>(kLanes);
   }
-  std::size_t lane = 0;
-  for (std::size_t other = 1; other < kLanes; ++other) {
-    if (best[other] < best[lane] || (best[other] == best[lane] && bestIndex[other] < bestIndex[lane]))
-      lane = other;
-  }
-  return static_cast<std::uint8_t>(bestIndex[lane]);
+  std::int32_t smallest = best[0];
+  for (std::size_t lane = 1; lane < kLanes; ++lane) smallest = std::min(smallest, best[lane]);
+  return static_cast<std::uint8_t>(smallest & 63);
 }
 
 }  // namespace
