@@ -27,18 +27,41 @@ struct Nearest {
   int distance = std::numeric_limits<int>::max();
 };
 
-// The first living other candidate at the least distance. The distance is counted for every
-// candidate and compared first, as the test that is rarely true, which keeps the loop short.
+// The first living candidate other than `self` at the least distance among those from `begin`
+// to `end`; the scan stops at the first one at distance `enough` (one known to be the least).
+// The distance is counted for every candidate and compared first, as the test that is rarely
+// true, which keeps the loop short.
 PELMORA_POPCOUNT_VERSIONS
-Nearest findNearest(const std::vector<MergeCandidate>& candidates, const AliveFlags& alive,
-                    std::size_t from) {
-  const PackedTile tile = candidates[from].drawing;
+Nearest scanNearest(const std::vector<MergeCandidate>& candidates, const AliveFlags& alive,
+                    std::size_t self, std::size_t begin, std::size_t end, int enough) {
+  const PackedTile tile = candidates[self].drawing;
   Nearest nearest;
-  for (std::size_t j = 0; j < candidates.size(); ++j) {
+  for (std::size_t j = begin; j < end; ++j) {
     const int d = tileDistance(tile, candidates[j].drawing);
-    if (d < nearest.distance && alive[j] != 0 && j != from) nearest = {j, d};
+    if (d < nearest.distance && alive[j] != 0 && j != self) {
+      nearest = {j, d};
+      if (d == enough) break;
+    }
   }
   return nearest;
+}
+
+Nearest findNearest(const std::vector<MergeCandidate>& candidates, const AliveFlags& alive,
+                    std::size_t self) {
+  return scanNearest(candidates, alive, self, 0, candidates.size(), -1);
+}
+
+// The nearest living candidate of `self` once its nearest, `gone`, has been merged away. None
+// is nearer than `gone` was, and none before `gone` was as near (the first of equals is taken),
+// so the first one after `gone` at that distance is the answer when there is one; otherwise the
+// rest of the list is searched too.
+Nearest findNextNearest(const std::vector<MergeCandidate>& candidates, const AliveFlags& alive,
+                        std::size_t self, const Nearest& gone) {
+  const Nearest after =
+      scanNearest(candidates, alive, self, gone.index + 1, candidates.size(), gone.distance);
+  if (after.distance == gone.distance) return after;
+  const Nearest before = scanNearest(candidates, alive, self, 0, gone.index, -1);
+  return before.distance <= after.distance ? before : after;
 }
 
 // New candidates by what merging them changes (differing pixels times cells), cheapest first
@@ -113,7 +136,7 @@ std::vector<std::size_t> mergeNearestTiles(std::vector<MergeCandidate> candidate
     ++merges;
     for (std::size_t i = 0; i < count; ++i) {
       if (alive[i] && candidates[i].isNew && nearest[i].index == from) {
-        nearest[i] = findNearest(candidates, alive, i);
+        nearest[i] = findNextNearest(candidates, alive, i, nearest[i]);
         queue.offer(i);
       }
     }
