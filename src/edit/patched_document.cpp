@@ -1,5 +1,7 @@
 #include "edit/patched_document.h"
 
+#include <utility>
+
 #include "palette/palette_edit.h"
 #include "patch/patch_file.h"
 #include "rom/rom_file.h"
@@ -50,13 +52,13 @@ Expected<PatchedImage> patchedDocument(const Document& document,
                                        const std::vector<std::uint8_t>& patch) {
   const Expected<RomImage> current = exportedImage(document);
   if (!current) return current.error();
-  const Expected<std::vector<std::uint8_t>> patched = patchedBytes(document, *current, patch);
+  Expected<std::vector<std::uint8_t>> patched = patchedBytes(document, *current, patch);
   if (!patched) return patched.error();
   if (patched.value().size() > kMaximumFileSize)
     return CodecError{"The patched image is larger than any ROM image this editor opens"};
 
   PatchedImage result;
-  if (loadRomBytes(result.rom, patched.value().data(), patched.value().size()) != kRomFileOk)
+  if (loadRomBytes(result.rom, std::move(patched.value())) != kRomFileOk)
     return CodecError{"The patched file is not an iNES image"};
   const Status imported = importTitleScreen(result.rom, result.state);
   if (!imported) return CodecError{"The title screen of the patched image cannot be read: " +

@@ -138,6 +138,14 @@ std::int16_t loadRomBytes(RomImage& rom, const std::uint8_t* data, std::size_t s
   return hasInesSignature(rom) ? kRomFileOk : kRomFileNotInes;
 }
 
+std::int16_t loadRomBytes(RomImage& rom, std::vector<std::uint8_t>&& bytes) {
+  if (bytes.size() < kMinimumFileSize) return loadRomBytes(rom, bytes.data(), bytes.size());
+  std::copy_n(bytes.begin(), kRomHeaderSize, rom.header.begin());
+  bytes.erase(bytes.begin(), bytes.begin() + kRomHeaderSize);
+  rom.body = std::move(bytes);
+  return hasInesSignature(rom) ? kRomFileOk : kRomFileNotInes;
+}
+
 // Two reads, the header and then the whole body straight into place.
 std::int16_t loadRomFile(RomImage& rom, const std::filesystem::path& path, std::string& reason) {
   FileReader file(path, kMaximumFileSize);

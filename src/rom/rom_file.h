@@ -67,6 +67,10 @@ std::vector<std::uint8_t> romFileBytes(const RomImage& rom);
 // Same as loadRomFile, from bytes already in memory (the file's whole content).
 std::int16_t loadRomBytes(RomImage& rom, const std::uint8_t* data, std::size_t size);
 
+// The same for a file's content that is no longer needed: its buffer becomes the body, so a large
+// image is not copied.
+std::int16_t loadRomBytes(RomImage& rom, std::vector<std::uint8_t>&& bytes);
+
 // Writes header and body to `path` (created if missing). An existing longer file keeps its
 // bytes beyond the image. The image goes to a temporary file in the same folder which then
 // replaces the target (a symbolic link's target, keeping its permissions), so the target is
