@@ -11,6 +11,7 @@
 
 #include "cli_runner.h"
 #include "demo/demo_image.h"
+#include "digest/digests.h"
 #include "edit/document.h"
 #include "formats/png_file.h"
 #include "gfx/master_palette.h"
@@ -238,6 +239,18 @@ TEST_F(CliTest, InfoReportsWhatTheImportRead) {
   EXPECT_EQ(pointers.at("35"), title::kExportedList35);
   EXPECT_FALSE(pointers.contains("0"));
   EXPECT_FALSE(pointers.contains("7"));
+
+  const nlohmann::json& image = info.at("image");
+  EXPECT_EQ(image.at("header"), "iNES");
+  EXPECT_EQ(image.at("prgBytes"), 16 * 16384);
+  EXPECT_EQ(image.at("chrBytes"), 16 * 8192);
+  EXPECT_EQ(image.at("trainer"), false);
+  EXPECT_EQ(image.at("gameCheck"), true);
+  const std::vector<std::uint8_t> file = fileBytes(demo);
+  EXPECT_EQ(image.at("file").at("sha1"), lowerHex(sha1Of(file)));
+  EXPECT_EQ(image.at("headerless").at("crc32"),
+            lowerHex(crc32Of(std::span(file).subspan(kRomHeaderSize))));
+  EXPECT_EQ(image.at("headerless").at("md5").get<std::string>().size(), 32u);
 }
 
 TEST_F(CliTest, ResaveWritesWhatTheExportProducesAndReopensTheSame) {
