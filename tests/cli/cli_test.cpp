@@ -253,6 +253,26 @@ TEST_F(CliTest, InfoReportsWhatTheImportRead) {
   EXPECT_EQ(image.at("headerless").at("md5").get<std::string>().size(), 32u);
 }
 
+TEST_F(CliTest, RenderDrawsInTheColoursOfAMasterPaletteFile) {
+  const std::string demo = demoPath();
+  std::vector<std::uint8_t> grey(200, 0x42);
+  grey.back() = 0;  // past the first 192 bytes: a trailing tag, not read
+  writeFileBytes(folder / "grey.pal", grey);
+  const CliRun drawn = run({"render", demo, "--view", "screen0", "--master-palette",
+                            path("grey.pal"), "-o", path("grey.png")});
+  ASSERT_EQ(drawn.exitCode, 0) << drawn.err;
+  const RgbImage image = decodePng(readFileBytes(folder / "grey.png")).value();
+  EXPECT_TRUE(std::all_of(image.pixels.begin(), image.pixels.end(),
+                          [](std::uint32_t pixel) { return pixel == 0x424242; }));
+
+  writeFileBytes(folder / "short.pal", std::vector<std::uint8_t>(100, 0));
+  const CliRun refused = run({"render", demo, "--view", "screen0", "--master-palette",
+                              path("short.pal"), "-o", path("short.png")});
+  EXPECT_EQ(refused.exitCode, 5);
+  EXPECT_NE(refused.err.find("this one has 100"), std::string::npos) << refused.err;
+  EXPECT_FALSE(fs::exists(folder / "short.png"));
+}
+
 TEST_F(CliTest, ResaveWritesWhatTheExportProducesAndReopensTheSame) {
   const std::string demo = demoPath();
   const CliRun result = run({"resave", demo, "-o", path("saved.nes")});
