@@ -16,7 +16,7 @@
 #include "app/tile_pixel_canvas.h"
 #include "bench_window.h"
 #include "demo/demo_image.h"
-#include "edit/tile_usage.h"
+#include "state/tile_usage.h"
 #include "rom/rom_file.h"
 
 namespace {

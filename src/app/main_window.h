@@ -13,7 +13,7 @@
 #include "app/edit_tools.h"
 #include "edit/document.h"
 #include "gfx/master_palette.h"
-#include "edit/tile_usage.h"
+#include "state/tile_usage.h"
 #include "gfx/screen_views.h"
 #include "picture/title_picture_import.h"
 

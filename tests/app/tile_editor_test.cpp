@@ -19,7 +19,7 @@
 #include "app_harness.h"
 #include "edit/tile_edit.h"
 #include "edit/tile_placement.h"
-#include "edit/tile_usage.h"
+#include "state/tile_usage.h"
 #include "formats/png_file.h"
 #include "picture/title_render.h"
 #include "rom/title_layout.h"
