@@ -19,12 +19,15 @@
 #include "state/tile_usage.h"
 #include "rom/rom_file.h"
 
+using pelmora::test::action;
+using pelmora::test::view;
+
 namespace {
 
 // The demo open, the Tile Editor shown on the tile most cells of the title use.
 struct OpenWindow : pelmora::bench::DemoWindow {
   OpenWindow() {
-    window.actionTileEditor->trigger();
+    action(window, "actionTileEditor")->trigger();
     window.document().state.selectedTile = mostUsedTile();
     window.tileEditor()->refresh();
     QApplication::processEvents();
