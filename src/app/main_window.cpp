@@ -1,16 +1,12 @@
 #include "app/main_window.h"
 
 #include <QAction>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 #include <algorithm>
 
 #include "app/action_table.h"
@@ -19,10 +15,11 @@
 #include "app/editor_document.h"
 #include "app/exchange_commands.h"
 #include "app/help_texts.h"
-#include "app/picture_import_dialog.h"
+#include "app/picture_import_command.h"
 #include "app/palette_editing.h"
 #include "app/program_files.h"
 #include "app/recent_files_menu.h"
+#include "app/rom_file_drops.h"
 #include "app/selection_commands.h"
 #include "app/tile_editor.h"
 #include "app/tool_manager.h"
@@ -37,16 +34,6 @@ namespace {
 
 constexpr int kNoticeMs = 10000;
 
-// The first local .nes file among the dropped ones, or nothing.
-QString droppedRomFile(const QMimeData* data) {
-  if (!data || !data->hasUrls()) return {};
-  for (const QUrl& url : data->urls()) {
-    if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".nes"), Qt::CaseInsensitive))
-      return url.toLocalFile();
-  }
-  return {};
-}
-
 // What the window shows around its control area. Before the window is first shown its widgets
 // have not been laid out (the scroll area's viewport still has Qt's default size), so the
 // frame is then taken from the menu bar and the status bar the window will have.
@@ -59,7 +46,7 @@ QSize frameAroundControls(const QMainWindow& window, const QScrollArea& area) {
 
 MainWindow::MainWindow(UserDialogs& dialogs) : dialogs_(dialogs) {
   registerResources();
-  setAcceptDrops(true);
+  acceptRomFileDrops(*this, [this](const QString& path) { openPath(path); });
   setWindowTitle(app::windowTitle());
   openDialogFolder_ = openDialogStartFolder();
   document_ = new EditorDocument(this);
@@ -103,6 +90,8 @@ void MainWindow::buildActions() {
   selection_ = new SelectionCommands(*document_, *actions_, *tools_, this);
   connect(selection_, &SelectionCommands::message, this,
           [this](const QString& text) { showStatusMessage(text); });
+  pictureImport_ = new PictureImportCommand(*document_, dialogs_, *this);
+  connect(pictureImport_, &PictureImportCommand::message, this, &MainWindow::showStatusMessage);
 }
 
 void MainWindow::connectActions() {
@@ -114,7 +103,6 @@ void MainWindow::connectActions() {
       {"actionSaveAs", &MainWindow::saveFileAs},
       {"actionCreatePatch", &MainWindow::createPatchFile},
       {"actionApplyPatch", &MainWindow::applyPatchFile},
-      {"actionImportPicture", &MainWindow::importPictureAsTitle},
       {"actionUndo", &MainWindow::undoLastEdit},
       {"actionNextPaletteSet", &MainWindow::nextPaletteSet},
   };
@@ -123,6 +111,8 @@ void MainWindow::connectActions() {
   const auto action = [this](const char* id) { return actions_->find(QLatin1String(id)); };
   connect(action("actionRedo"), &QAction::triggered, document_, &EditorDocument::redo);
   connect(action("actionExit"), &QAction::triggered, this, &QWidget::close);
+  connect(action("actionImportPicture"), &QAction::triggered, this,
+          [this] { pictureImport_->run(zoom_); });
   connect(action("actionZoomIn"), &QAction::triggered, this, [this] { setZoom(zoom_ + 1); });
   connect(action("actionZoomOut"), &QAction::triggered, this, [this] { setZoom(zoom_ - 1); });
   connect(action("actionActualSize"), &QAction::triggered, this, [this] { setZoom(1); });
@@ -232,6 +222,10 @@ const ScreenViews& MainWindow::views() const { return area_->views(); }
 
 const ColourTables& MainWindow::colourTables() const { return document_->colours(); }
 
+void MainWindow::openPictureImport(const QString& path) { pictureImport_->openPreview(path, zoom_); }
+
+PictureImportDialog* MainWindow::pictureImportDialog() const { return pictureImport_->dialog(); }
+
 PaletteSelector* MainWindow::paletteSelector() const { return palette_->selector(); }
 
 bool MainWindow::gridShown() const { return area_->gridShown(); }
@@ -301,17 +295,6 @@ void MainWindow::noteTileEdit() {
   showStatusMessage(tr("Tiles are shared: other screens of the game may use the same tiles and "
                        "change with them."),
                     kNoticeMs);
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (!droppedRomFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-  const QString path = droppedRomFile(event->mimeData());
-  if (path.isEmpty()) return;
-  event->acceptProposedAction();
-  openPath(path);
 }
 
 }  // namespace pelmora::app

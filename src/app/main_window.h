@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 #include <optional>
 
@@ -19,6 +18,7 @@ class ControlArea;
 class EditorDocument;
 class PaletteEditing;
 class PaletteSelector;
+class PictureImportCommand;
 class PictureImportDialog;
 class RecentFilesMenu;
 class SelectionCommands;
@@ -50,8 +50,7 @@ class MainWindow : public QMainWindow {
   void openStartupArguments(const QStringList& arguments);
   void openFile();
   void saveFile();
-  // The preview of importing the picture at `path` as the title (what the Import command opens
-  // once a file is chosen); a picture that cannot be read or is of another size is refused.
+  // The preview of importing the picture at `path` as the title, as File > Import opens it.
   void openPictureImport(const QString& path);
 
   // The status bar: a message that replaces the readout for `timeoutMs` (0: until the next one).
@@ -91,8 +90,6 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
 
  private:
   // main_window.cpp
@@ -121,7 +118,6 @@ class MainWindow : public QMainWindow {
   void saveFileAs();
   void createPatchFile();
   void applyPatchFile();
-  void importPictureAsTitle();
   // Whether the document may be set aside (Open, Exit, close); asks whether to save unsaved
   // edits first.
   bool mayDiscardDocument();
@@ -143,7 +139,7 @@ class MainWindow : public QMainWindow {
   QScrollArea* scrollArea_ = nullptr;
   ControlArea* area_ = nullptr;
   TileEditor* tileEditor_ = nullptr;
-  QPointer<PictureImportDialog> pictureImport_;
+  PictureImportCommand* pictureImport_ = nullptr;
   QLabel* readout_ = nullptr;
   QLabel* paletteSetLabel_ = nullptr;
   QString openDialogFolder_;

@@ -1,6 +1,6 @@
 // The file commands: Open (and the question asked before an image that does not look like the
 // game's is opened or written), Save, Save As, patches made from and applied to the document,
-// a picture imported as the title, and the offer to save unsaved edits before they are set
+// and the offer to save unsaved edits before they are set
 // aside. The caption carries the file's name and the modified mark.
 #include <QAction>
 #include <QCloseEvent>
@@ -11,14 +11,12 @@
 #include "app/local_files.h"
 #include "app/main_window.h"
 #include "app/palette_editing.h"
-#include "app/picture_import_dialog.h"
 #include "app/recent_files_menu.h"
 #include "app/user_dialogs.h"
 #include "app/program_files.h"
 #include "app/window_title.h"
 #include "edit/diff_command.h"
 #include "edit/patched_document.h"
-#include "formats/png_file.h"
 #include "patch/patch_file.h"
 #include "rom/game_check.h"
 #include "rom/load_failure.h"
@@ -28,7 +26,6 @@ namespace pelmora::app {
 namespace {
 
 constexpr const char* kApplyPatchCommand = "Apply Patch";
-constexpr int kLargestPreviewZoom = 2;
 
 QString romFilter() { return MainWindow::tr("NES Rom (*.nes)"); }
 
@@ -200,48 +197,6 @@ void MainWindow::applyPatchFile() {
   document_->perform(diffCommand(kApplyPatchCommand, document_->core(), patched.value().state,
                                  patched.value().rom));
   showStatusMessage(tr("Patch %1 applied.").arg(QFileInfo(*chosen).fileName()));
-}
-
-PictureImportDialog* MainWindow::pictureImportDialog() const { return pictureImport_; }
-
-void MainWindow::importPictureAsTitle() {
-  const std::optional<QString> chosen =
-      dialogs_.chooseOpenFile(this, tr("Import Picture as Title"),
-                              folderOf(document_->core().path), tr("PNG picture (*.png)"));
-  if (chosen && !chosen->isEmpty()) openPictureImport(*chosen);
-}
-
-// A picture that cannot be read, or is not 256 x 192 or 256 x 240, is refused before any
-// preview. The preview is window-modal and leaves the document alone until Apply, which is one
-// step of the history.
-void MainWindow::openPictureImport(const QString& path) {
-  Expected<RgbImage> picture = readPng(localPath(path));
-  if (!picture) return showFileError(tr("Error loading file!"), picture.error().what);
-  if (const Expected<PictureImport> tried = importTitlePicture(document_->state(), *picture, {});
-      !tried) {
-    return showFileError(tr("The picture cannot be the title."), tried.error().what);
-  }
-  delete pictureImport_;
-  pictureImport_ = new PictureImportDialog(document_->state(), document_->colours(),
-                                           std::move(picture.value()),
-                                           std::min(zoom_, kLargestPreviewZoom), this);
-  pictureImport_->setAttribute(Qt::WA_DeleteOnClose);
-  connect(pictureImport_, &QDialog::accepted, this, [this, name = QFileInfo(path).fileName()] {
-    const PictureImport& imported = pictureImport_->result();
-    if (!imported.fits) return;
-    document_->perform(diffCommand(command_name::kImportPicture, document_->core(), imported.state));
-    const PictureImportReport& report = imported.report;
-    showStatusMessage(tr("%1 imported as the title: %2 tiles, %3 new, %4 reused, %5 merged, %6 "
-                         "pixels changed.")
-                          .arg(name)
-                          .arg(report.tilesUsed)
-                          .arg(report.tilesNew)
-                          .arg(report.tilesReused)
-                          .arg(report.tilesMerged)
-                          .arg(report.pixelsChanged),
-                      0);
-  });
-  pictureImport_->open();
 }
 
 // However the main window closes, an open selector closes first and hands its colour back
