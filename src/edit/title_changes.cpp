@@ -2,23 +2,18 @@
 
 #include <span>
 
-#include "edit/saved_area.h"
-#include "gfx/views.h"
-#include "state/ppu_map.h"
+#include "edit/screen_cells.h"
+#include "state/saved_area.h"
 
 namespace pelmora {
 namespace {
 
-constexpr int kQuadrantColumns = 16;  // two per attribute byte, eight bytes a row
-constexpr int kQuadrantRows = 15;     // as the screen shows them (30 tile rows)
-
 void compareCells(const EditorState& before, const EditorState& after, TitleChanges& out) {
   for (const std::uint8_t nameTable : {0, 2}) {
-    const std::size_t base = ppu_address::kNameTable0 + nameTable * ppu_address::kNameTableStride;
     for (int row = 0; row < kScreenRows; ++row) {
       if (!isTileRowCarried(nameTable, row)) continue;
       for (int column = 0; column < kScreenColumns; ++column) {
-        const std::size_t at = base + static_cast<std::size_t>(row * kScreenColumns + column);
+        const std::uint16_t at = tileAddress(nameTable, {column, row});
         if (before.ppuImage[at] == after.ppuImage[at]) continue;
         TitleChange change{ChangeKind::kCell, nameTable, column, row};
         change.before = before.ppuImage[at];
@@ -30,19 +25,13 @@ void compareCells(const EditorState& before, const EditorState& after, TitleChan
   }
 }
 
-// The palette number of quadrant (`column`, `row`) under the attribute byte covering it.
-int quadrantPaletteOf(const PpuImage& ppu, int column, int row) {
-  const std::size_t at =
-      ppu_address::kAttributeTable0 + static_cast<std::size_t>((row / 2) * 8 + column / 2);
-  return quadrantPalette(static_cast<std::int16_t>(column * 2), static_cast<std::int16_t>(row * 2),
-                         ppu[at]);
-}
-
 void compareQuadrants(const EditorState& before, const EditorState& after, TitleChanges& out) {
   for (int row = 0; row < kQuadrantRows; ++row) {
     for (int column = 0; column < kQuadrantColumns; ++column) {
-      const int was = quadrantPaletteOf(before.ppuImage, column, row);
-      const int is = quadrantPaletteOf(after.ppuImage, column, row);
+      const CellPosition quadrant{column, row};
+      const std::uint16_t at = attributeAddress(0, quadrant);
+      const int was = quadrantPaletteOf(before.ppuImage[at], quadrant);
+      const int is = quadrantPaletteOf(after.ppuImage[at], quadrant);
       if (was == is) continue;
       TitleChange change{ChangeKind::kQuadrant, 0, column, row};
       change.before = was;

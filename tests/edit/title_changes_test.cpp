@@ -6,7 +6,7 @@
 
 #include "edit/change_baselines.h"
 #include "edit/edit_history.h"
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 #include "edit/single_edits.h"
 #include "edit_test_support.h"
 
