@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 
 namespace pelmora::app {
@@ -41,6 +42,20 @@ QColor ColourSquare::background() const {
 }
 QColor ColourSquare::textColour() const {
   return palette().color(QPalette::WindowText);
+}
+
+void ColourSquare::setMarked(bool marked) {
+  if (marked_ == marked) return;
+  marked_ = marked;
+  update();
+}
+
+void ColourSquare::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!marked_) return;
+  QPainter painter(this);
+  painter.setPen(QPen(QColor(255, 60, 200), 2));
+  painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 void ColourSquare::mousePressEvent(QMouseEvent* event) {

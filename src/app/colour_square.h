@@ -30,6 +30,10 @@ class ColourSquare : public QLabel {
   QColor background() const;
   QColor textColour() const;
 
+  // A frame marking the square as changed (View > Show Changes).
+  void setMarked(bool marked);
+  bool isMarked() const { return marked_; }
+
  signals:
   void clicked();
   void doubleClicked();
@@ -43,9 +47,11 @@ class ColourSquare : public QLabel {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   bool pressed_ = false;
+  bool marked_ = false;
 };
 
 }  // namespace pelmora::app
