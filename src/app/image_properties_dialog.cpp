@@ -14,7 +14,7 @@ namespace pelmora::app {
 namespace {
 
 QString byteCount(std::uint64_t bytes) {
-  return QStringLiteral("%1 bytes").arg(QLocale(QLocale::English).toString(qulonglong{bytes}));
+  return QObject::tr("%1 bytes").arg(QLocale(QLocale::English).toString(qulonglong{bytes}));
 }
 
 QLabel* selectableLabel(const QString& text) {
@@ -29,21 +29,21 @@ ImagePropertiesDialog::ImagePropertiesDialog(const ImageIdentity& identity, cons
                                              QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("imageProperties"));
-  setWindowTitle(QStringLiteral("Image Properties"));
+  setWindowTitle(tr("Image Properties"));
   auto* grid = new QGridLayout;
-  addFact(grid, QStringLiteral("File"), fileName);
-  addFact(grid, QStringLiteral("Header"),
+  addFact(grid, tr("File"), fileName);
+  addFact(grid, tr("Header"),
           QString::fromUtf8(headerKindName(identity.header).data()));
-  addFact(grid, QStringLiteral("Mapper"), QString::number(identity.mapper));
-  addFact(grid, QStringLiteral("PRG ROM"), byteCount(identity.prgBytes));
-  addFact(grid, QStringLiteral("CHR ROM"), byteCount(identity.chrBytes));
-  addFact(grid, QStringLiteral("Trainer"),
-          identity.trainer ? QStringLiteral("yes") : QStringLiteral("no"));
-  addFact(grid, QStringLiteral("Game check"),
-          identity.gameCheck ? QStringLiteral("passes")
-                             : QStringLiteral("fails: not the game Pelmora edits, or changed"));
-  addChecksums(grid, QStringLiteral("Whole file"), QStringLiteral("File"), identity.file);
-  addChecksums(grid, QStringLiteral("Without header (as ROM sets list it)"),
+  addFact(grid, tr("Mapper"), QString::number(identity.mapper));
+  addFact(grid, tr("PRG ROM"), byteCount(identity.prgBytes));
+  addFact(grid, tr("CHR ROM"), byteCount(identity.chrBytes));
+  addFact(grid, tr("Trainer"),
+          identity.trainer ? tr("yes") : tr("no"));
+  addFact(grid, tr("Game check"),
+          identity.gameCheck ? tr("passes")
+                             : tr("fails: not the game Pelmora edits, or changed"));
+  addChecksums(grid, tr("Whole file"), QStringLiteral("File"), identity.file);
+  addChecksums(grid, tr("Without header (as ROM sets list it)"),
                QStringLiteral("Headerless"), identity.headerless);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
@@ -63,11 +63,11 @@ void ImagePropertiesDialog::addChecksums(QGridLayout* grid, const QString& headi
                                          const QString& namePrefix, const Checksums& sums) {
   auto* title = new QLabel(QStringLiteral("<b>%1</b>").arg(heading.toHtmlEscaped()));
   grid->addWidget(title, grid->rowCount(), 0, 1, 3);
-  addHash(grid, QStringLiteral("CRC32"), QString::fromStdString(sums.crc32),
+  addHash(grid, tr("CRC32"), QString::fromStdString(sums.crc32),
           QStringLiteral("copy%1Crc32").arg(namePrefix));
-  addHash(grid, QStringLiteral("MD5"), QString::fromStdString(sums.md5),
+  addHash(grid, tr("MD5"), QString::fromStdString(sums.md5),
           QStringLiteral("copy%1Md5").arg(namePrefix));
-  addHash(grid, QStringLiteral("SHA-1"), QString::fromStdString(sums.sha1),
+  addHash(grid, tr("SHA-1"), QString::fromStdString(sums.sha1),
           QStringLiteral("copy%1Sha1").arg(namePrefix));
 }
 
@@ -79,10 +79,10 @@ void ImagePropertiesDialog::addHash(QGridLayout* grid, const QString& label, con
   QLabel* hash = selectableLabel(value);
   hash->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   grid->addWidget(hash, row, 1);
-  auto* copy = new QPushButton(QStringLiteral("Copy"));
+  auto* copy = new QPushButton(tr("Copy"));
   copy->setObjectName(buttonName);
   copy->setAutoDefault(false);
-  copy->setToolTip(QStringLiteral("Copy the %1 to the clipboard").arg(label));
+  copy->setToolTip(tr("Copy the %1 to the clipboard").arg(label));
   connect(copy, &QPushButton::clicked, this,
           [value] { QGuiApplication::clipboard()->setText(value); });
   grid->addWidget(copy, row, 2);
