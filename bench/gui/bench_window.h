@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/user_dialogs.h"
+#include "window_lookup.h"
 #include "demo/demo_image.h"
 #include "rom/rom_file.h"
 
@@ -43,6 +44,7 @@ class BenchDialogs final : public app::UserDialogs {
     return answer_;
   }
   void showInformation(QWidget*, const QString&, const QString&) override {}
+  void showImageProperties(QWidget*, const ImageIdentity&, const QString&) override {}
 
   QString lastMessage;
 

@@ -1,5 +1,7 @@
 #include "app/user_dialogs.h"
 
+#include "app/image_properties_dialog.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -35,7 +37,7 @@ QString withFilterExtension(const QString& path, const QString& filterEntry) {
 std::optional<QString> QtUserDialogs::chooseRomFile(QWidget* parent, const QString& folder,
                                                     const QString& filter) {
   // The file name starts empty each time; an empty answer means the user cancelled.
-  const QString path = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), folder, filter);
+  const QString path = QFileDialog::getOpenFileName(parent, QFileDialog::tr("Open"), folder, filter);
   if (path.isEmpty()) return std::nullopt;
   return path;
 }
@@ -83,6 +85,12 @@ void QtUserDialogs::showInformation(QWidget* parent, const QString& title,
   QMessageBox box(QMessageBox::NoIcon, title, richText, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::RichText);
   box.exec();
+}
+
+void QtUserDialogs::showImageProperties(QWidget* parent, const ImageIdentity& identity,
+                                        const QString& fileName) {
+  ImagePropertiesDialog dialog(identity, fileName, parent);
+  dialog.exec();
 }
 
 }  // namespace pelmora::app

@@ -4,9 +4,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "cli_runner.h"
 #include "demo/demo_image.h"
+#include "edit/document.h"
+#include "patch/patch_across_headers.h"
 #include "rom/game_check.h"
 #include "rom/title_layout.h"
 #include "support/demo_variants.h"
@@ -35,7 +38,7 @@ TEST_F(CliFilesTest, EveryCommandHasHelpAndTheProgramAVersion) {
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "pelmora-cli 0.80.0\n");
   for (const char* command : {"info", "render", "resave", "make-demo", "nam", "pal", "apply",
-                              "patch", "chr", "import-png"}) {
+                              "patch", "chr", "import-png", "diff"}) {
     const CliRun help = run({command, "--help"});
     EXPECT_EQ(help.exitCode, 0) << command;
     EXPECT_NE(help.out.find("Usage: pelmora-cli " + std::string(command)), std::string::npos)
@@ -116,6 +119,65 @@ TEST_F(CliFilesTest, PatchesMadeByPatchTurnTheOriginalIntoTheModified) {
   EXPECT_EQ(other.exitCode, 5);
   EXPECT_NE(other.err.find("made for another file"), std::string::npos) << other.err;
   EXPECT_FALSE(fs::exists(folder / "x.nes"));
+}
+
+// A copy of the same image behind an NES 2.0 header takes the BPS patch and keeps its header; a
+// patch made for the image without any header is refused with the hint, and nothing is written.
+TEST_F(CliFilesTest, ABpsPatchAppliesBehindAnotherHeader) {
+  ASSERT_EQ(run({"resave", demo(), "-o", path("modified.nes")}).exitCode, 0);
+  Bytes target = readFileBytes(folder / "modified.nes");
+  target[0x1000] ^= 0x5A;
+  writeFileBytes(folder / "modified.nes", target);
+  ASSERT_EQ(run({"patch", demo(), path("modified.nes"), "-o", path("p.bps")}).exitCode, 0);
+  Bytes users = fileBytes(buildDemoImage());
+  users[7] = 0x08;
+  writeFileBytes(folder / "users.nes", users);
+
+  const CliRun applied =
+      run({"apply", path("users.nes"), "--patch", path("p.bps"), "-o", path("out.nes")});
+  ASSERT_EQ(applied.exitCode, 0) << applied.err;
+  EXPECT_NE(applied.err.find(kHeaderKeptMessage), std::string::npos) << applied.err;
+  target[7] = 0x08;
+  EXPECT_EQ(readFileBytes(folder / "out.nes"), target);
+
+  writeFileBytes(folder / "bare.bin", Bytes(users.begin() + 16, users.end()));
+  writeFileBytes(folder / "bare-modified.bin", Bytes(target.begin() + 16, target.end()));
+  ASSERT_EQ(
+      run({"patch", path("bare.bin"), path("bare-modified.bin"), "-o", path("bare.bps")}).exitCode,
+      0);
+  const CliRun refused = run({"apply", demo(), "--patch", path("bare.bps"), "-o", path("x.nes")});
+  EXPECT_EQ(refused.exitCode, 5);
+  EXPECT_NE(refused.err.find("differ by exactly 16 bytes"), std::string::npos) << refused.err;
+  EXPECT_FALSE(fs::exists(folder / "x.nes"));
+}
+
+TEST_F(CliFilesTest, DiffListsWhatAnotherImageChanged) {
+  const CliRun same = run({"diff", demo(), demo()});
+  ASSERT_EQ(same.exitCode, 0) << same.err;
+  const nlohmann::json none = nlohmann::json::parse(same.out);
+  for (const char* count : {"cells", "quadrants", "colours", "tiles"}) EXPECT_EQ(none.at(count), 0);
+  EXPECT_TRUE(none.at("changes").empty());
+
+  Document document;
+  ASSERT_EQ(openDocument(document, demo()).status, OpenStatus::kOpened);
+  const std::uint8_t before = document.state.ppuImage[0x2000 + 2 * 32 + 7];
+  document.state.ppuImage[0x2000 + 2 * 32 + 7] ^= 0x40;  // cell (7, 2) of name table 0
+  document.state.romPalette[1] ^= 0x01;
+  ASSERT_EQ(saveDocumentCopy(document, path("edited.nes")).status, SaveStatus::kSaved);
+  const CliRun diff = run({"diff", demo(), path("edited.nes")});
+  ASSERT_EQ(diff.exitCode, 0) << diff.err;
+  const nlohmann::json changes = nlohmann::json::parse(diff.out);
+  EXPECT_EQ(changes.at("cells"), 1);
+  EXPECT_EQ(changes.at("colours"), 1);
+  EXPECT_EQ(changes.at("tiles"), 0);
+  EXPECT_EQ(changes.at("changes").at(0), (nlohmann::json{{"kind", "cell"},
+                                                         {"nameTable", 0},
+                                                         {"column", 7},
+                                                         {"row", 2},
+                                                         {"before", before},
+                                                         {"after", before ^ 0x40}}));
+  EXPECT_EQ(changes.at("changes").at(1).at("palette"), "romPalette");
+  EXPECT_EQ(run({"diff", demo(), path("none.nes")}).exitCode, 1);
 }
 
 TEST_F(CliFilesTest, AnImageOfAnotherGameIsReportedAndStillRead) {
