@@ -21,7 +21,7 @@ using Json = nlohmann::ordered_json;
 struct ImportPngOptions {
   std::string rom;
   std::string picture;
-  PicturePalettes palettes = PicturePalettes::kKeep;
+  PicturePalettes palettes = PicturePalettes::kFit;
   bool reduce = false;
   std::string out;
 };
