@@ -23,6 +23,7 @@ struct ApplyOptions {
   std::string tiles;
   std::string patch;
   std::string out;
+  bool force = false;
 };
 
 void reportDropped(const NameTableImport& imported, const std::string& file, std::ostream& err) {
@@ -102,7 +103,9 @@ int applyAll(Document& document, const ApplyOptions& options, std::ostream& err)
 
 int runApply(const ApplyOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
+  if (const auto failed = openOrReport(document, options.rom, streams.err,
+                                      unexpectedGameHandling(options.force)))
+    return *failed;
   if (const int code = applyAll(document, options, streams.err)) return code;
   return reportSave(saveDocumentCopy(document, options.out), options.out, streams.err);
 }
@@ -120,6 +123,7 @@ Command addApplyCommand(CLI::App& program) {
   command->add_option("--chr", options->tiles, "A .chr file of the title's tiles (4,096 bytes)");
   command->add_option("--patch", options->patch, "An IPS or BPS patch");
   command->add_option("-o", options->out, "The file to write")->required();
+  addForceOption(*command, options->force);
   return {command, [options](Streams streams) { return runApply(*options, streams); }};
 }
 

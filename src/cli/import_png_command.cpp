@@ -24,6 +24,7 @@ struct ImportPngOptions {
   PicturePalettes palettes = PicturePalettes::kFit;
   bool reduce = false;
   std::string out;
+  bool force = false;
 };
 
 Json reportJson(const PictureImport& imported) {
@@ -50,7 +51,9 @@ std::optional<RgbImage> readPictureOrReport(const std::string& path, std::ostrea
 
 int runImportPng(const ImportPngOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
+  if (const auto failed = openOrReport(document, options.rom, streams.err,
+                                      unexpectedGameHandling(options.force)))
+    return *failed;
   int exitCode = kExitOk;
   const std::optional<RgbImage> picture =
       readPictureOrReport(options.picture, streams.err, exitCode);
@@ -90,6 +93,7 @@ Command addImportPngCommand(CLI::App& program) {
       "--reduce", options->reduce,
       "Merge the nearest tiles when the picture needs more free tiles than there are");
   command->add_option("-o", options->out, "The file to write")->required();
+  addForceOption(*command, options->force);
   return {command, [options](Streams streams) { return runImportPng(*options, streams); }};
 }
 

@@ -7,6 +7,7 @@
 
 #include "cli_runner.h"
 #include "demo/demo_image.h"
+#include "formats/png_file.h"
 #include "rom/game_check.h"
 #include "rom/title_layout.h"
 #include "support/demo_variants.h"
@@ -128,6 +129,29 @@ TEST_F(CliFilesTest, AnImageOfAnotherGameIsReportedAndStillRead) {
   EXPECT_EQ(info.err, "pelmora-cli: " + path("other.nes") + ": " +
                           std::string(kUnexpectedGameStatement) + "\n");
   EXPECT_TRUE(run({"info", demo()}).err.empty());
+}
+
+TEST_F(CliFilesTest, CommandsThatWriteAnImageRefuseAnotherGameUnlessForced) {
+  RomImage other = buildDemoImage();
+  other.body[title::kCoinCallFirst] = 0x4C;
+  writeFileBytes(folder / "other.nes", fileBytes(other));
+  writeRgbPng(RgbImage(256, 192), folder / "black.png");
+  for (std::vector<std::string> arguments :
+       {std::vector<std::string>{"resave", path("other.nes")},
+        {"apply", path("other.nes")},
+        {"import-png", path("other.nes"), path("black.png")}}) {
+    arguments.insert(arguments.end(), {"-o", path("out.nes")});
+    const CliRun refused = run(arguments);
+    EXPECT_EQ(refused.exitCode, 7) << arguments[0];
+    EXPECT_NE(refused.err.find(kUnexpectedGameStatement), std::string::npos) << refused.err;
+    EXPECT_FALSE(fs::exists(folder / "out.nes")) << arguments[0];
+
+    arguments.push_back("--force");
+    const CliRun forced = run(arguments);
+    EXPECT_EQ(forced.exitCode, 0) << forced.err;
+    EXPECT_NE(forced.err.find(kUnexpectedGameStatement), std::string::npos) << forced.err;
+    EXPECT_TRUE(fs::remove(folder / "out.nes")) << arguments[0];
+  }
 }
 
 }  // namespace
