@@ -1,4 +1,4 @@
-// pelmora-cli apply ROM [--nam0 F] [--nam1 F] [--pal F] [--chr F] [--patch F] -o OUT.nes: load,
+// pelmora-cli apply ROM [--nam0 F] [--nam2 F] [--pal F] [--chr F] [--patch F] -o OUT.nes: load,
 // import the files and apply the patch in that order, export, and save to OUT (ROM itself only
 // when OUT is ROM). Cells Save does not carry are dropped, with a count on standard error.
 
@@ -118,7 +118,7 @@ Command addApplyCommand(CLI::App& program) {
       "apply", "Put name tables, a palette, tiles and a patch into an image and save it");
   command->add_option("ROM", options->rom, "The ROM image")->required();
   command->add_option("--nam0", options->nameTables[0], "A .nam file for name table 0");
-  command->add_option("--nam1", options->nameTables[1], "A .nam file for name table 2");
+  command->add_option("--nam2,--nam1", options->nameTables[1], "A .nam file for name table 2");
   command->add_option("--pal", options->palette, "A .pal file of 16 or 32 bytes");
   command->add_option("--chr", options->tiles, "A .chr file of the title's tiles (4,096 bytes)");
   command->add_option("--patch", options->patch, "An IPS or BPS patch");

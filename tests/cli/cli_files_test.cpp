@@ -75,6 +75,24 @@ TEST_F(CliFilesTest, NameTableAndPaletteFilesGoInAndComeBackOut) {
   EXPECT_EQ(readFileBytes(folder / "again.pal"), palette);
 }
 
+// Name table 2 is called 2 everywhere; the earlier spellings with 1 give the same files.
+TEST_F(CliFilesTest, NameTable2GoesByEitherNumber) {
+  const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> spellings = {
+      {{"nam", demo(), "--screen", "2"}, {"nam", demo(), "--screen", "1"}},
+      {{"render", demo(), "--view", "screen2"}, {"render", demo(), "--view", "screen1"}},
+      {{"render", demo(), "--view", "attr2"}, {"render", demo(), "--view", "attr1"}},
+      {{"apply", demo(), "--nam2", path("two.nam")}, {"apply", demo(), "--nam1", path("two.nam")}},
+  };
+  writeFileBytes(folder / "two.nam", Bytes(1024, 0x41));
+  for (auto [now, before] : spellings) {
+    now.insert(now.end(), {"-o", path("now")});
+    before.insert(before.end(), {"-o", path("before")});
+    ASSERT_EQ(run(now).exitCode, 0) << now[3];
+    ASSERT_EQ(run(before).exitCode, 0) << before[3];
+    EXPECT_EQ(readFileBytes(folder / "now"), readFileBytes(folder / "before")) << now[3];
+  }
+}
+
 TEST_F(CliFilesTest, MalformedInputFilesExitWith5AndWriteNothing) {
   writeFileBytes(folder / "short.nam", Bytes(1000, 1));
   writeFileBytes(folder / "odd.pal", Bytes(20, 1));
