@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/main_window.h"
+#include "app/editor_document.h"
 #include "app/tile_pixel_canvas.h"
 #include "edit/tile_edit_command.h"
 #include "edit/tile_placement.h"
@@ -37,8 +37,8 @@ QToolButton* operationButton(const QString& text, const QString& name, const QSt
 
 }  // namespace
 
-TileEditor::TileEditor(MainWindow& window)
-    : QDockWidget(QStringLiteral("Tile Editor"), &window), window_(window) {
+TileEditor::TileEditor(EditorDocument& document, QWidget* parent)
+    : QDockWidget(tr("Tile Editor"), parent), document_(document) {
   setObjectName(QStringLiteral("tileEditor"));
   auto* area = new QWidget(this);
   auto* layout = new QVBoxLayout(area);
@@ -56,6 +56,9 @@ TileEditor::TileEditor(MainWindow& window)
   connect(canvas_, &TilePixelCanvas::dragged, this, &TileEditor::dragTo);
   connect(canvas_, &TilePixelCanvas::released, this, &TileEditor::finishStroke);
   chooseValue(currentValue_);
+  connect(&document, &EditorDocument::selectedTileChanged, this, &TileEditor::refresh);
+  connect(&document, &EditorDocument::historyChanged, this, &TileEditor::refresh);
+  connect(&document, &EditorDocument::changed, this, &TileEditor::refresh);
 }
 
 // The swatches show the four colours of the palette shown; keys 1-4 choose them wherever the
@@ -112,16 +115,16 @@ QWidget* TileEditor::buildOperations() {
 }
 
 std::uint8_t TileEditor::tile() const {
-  return window_.document().state.selectedTile;
+  return document_.state().selectedTile;
 }
 
 TilePixels TileEditor::documentPixels() const {
-  return tilePixels(window_.document().state.tileSheet, tile());
+  return tilePixels(document_.state().tileSheet, tile());
 }
 
 void TileEditor::refresh() {
-  const EditorState& state = window_.document().state;
-  const std::array<std::uint32_t, 4> rgb = shownPaletteColours(state, window_.colourTables());
+  const EditorState& state = document_.state();
+  const std::array<std::uint32_t, 4> rgb = shownPaletteColours(state, document_.colours());
   for (std::size_t i = 0; i < colours_.size(); ++i) {
     const QColor colour = colourOf(rgb[i]);
     if (colour == colours_[i] && !swatches_[i]->styleSheet().isEmpty()) continue;
@@ -134,7 +137,7 @@ void TileEditor::refresh() {
   canvas_->showPixels(documentPixels(), colours_);
   tileCaption_->setText(
       QStringLiteral("Tile $%1").arg(QString::fromStdString(tileIdCaption(state.selectedTile))));
-  widget()->setEnabled(window_.document().loaded);
+  widget()->setEnabled(document_.loaded());
 }
 
 void TileEditor::chooseValue(int value) {
@@ -143,7 +146,7 @@ void TileEditor::chooseValue(int value) {
 }
 
 void TileEditor::pressPixel(Qt::MouseButton button, QPoint pixel) {
-  if (!window_.document().loaded) return;
+  if (!document_.loaded()) return;
   if (button == Qt::RightButton) {
     chooseValue(pixelAt(documentPixels(), pixel.x(), pixel.y()));
     return;
@@ -152,8 +155,7 @@ void TileEditor::pressPixel(Qt::MouseButton button, QPoint pixel) {
   stroke_ = Stroke{tile(), documentPixels(), pixel};
   // Undo and redo wait for the drag: the history must not change under a stroke it has not
   // been given yet.
-  window_.actionUndo->setEnabled(false);
-  window_.actionRedo->setEnabled(false);
+  document_.setEditUnderWay(true);
   paintLineTo(pixel);
 }
 
@@ -173,8 +175,8 @@ void TileEditor::paintLineTo(QPoint pixel) {
     pixels = withPixel(pixels, x, y, static_cast<std::uint8_t>(currentValue_));
   }
   stroke_->last = pixel;
-  if (!setTilePixels(window_.document().state.tileSheet, stroke_->tile, pixels)) return;
-  window_.redrawTile(stroke_->tile);
+  if (!setTilePixels(document_.state().tileSheet, stroke_->tile, pixels)) return;
+  document_.announceTile(stroke_->tile);
   canvas_->showPixels(pixels, colours_);
 }
 
@@ -183,19 +185,20 @@ void TileEditor::finishStroke() {
   const Stroke stroke = *stroke_;
   stroke_.reset();
   EditCommand command = tileEditCommand(
-      stroke.tile, stroke.before, tilePixels(window_.document().state.tileSheet, stroke.tile));
-  if (command.empty()) return window_.refreshHistoryState();
-  window_.recordPerformedCommand(std::move(command));
-  window_.noteTileEdit();
+      stroke.tile, stroke.before, tilePixels(document_.state().tileSheet, stroke.tile));
+  document_.setEditUnderWay(false);
+  if (command.empty()) return;
+  document_.recordPerformed(std::move(command));
+  emit tileEdited();
 }
 
 // One step of the history from the tile as it is to `pixels`.
 void TileEditor::replaceTile(const TilePixels& pixels) {
-  if (!window_.document().loaded) return;
+  if (!document_.loaded()) return;
   EditCommand command = tileEditCommand(tile(), documentPixels(), pixels);
   if (command.empty()) return;
-  window_.performCommand(std::move(command));
-  window_.noteTileEdit();
+  document_.perform(std::move(command));
+  emit tileEdited();
   refresh();
 }
 
