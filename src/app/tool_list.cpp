@@ -14,6 +14,7 @@ void registerTools(ToolManager& tools) {
   PELMORA_REGISTER_TOOL(tools, PaintTool);
   PELMORA_REGISTER_TOOL(tools, SelectTool);
   PELMORA_REGISTER_TOOL(tools, PickTool);
+  PELMORA_REGISTER_TOOL(tools, ScreenAttributeTool);
   PELMORA_REGISTER_TOOL(tools, AttributeTool);
 }
 
