@@ -5,6 +5,7 @@
 #include "app/file_exchange.h"
 #include "edit/edit_command.h"
 #include "formats/chr_file.h"
+#include "formats/nam_assembly.h"
 #include "formats/nam_file.h"
 #include "formats/pal_file.h"
 #include "formats/png_file.h"
@@ -94,6 +95,16 @@ std::vector<FileExchange> buildTable() {
        QT_TRANSLATE_NOOP("Exchanges", "Palette (*.pal)"), "",
        QT_TRANSLATE_NOOP("Exchanges", "Palette imported from %1."), "@imports", false, false,
        "Import Palette", {}, readPalette},
+      {kExport, "actionExportNameTableAsm%2",
+       QT_TRANSLATE_NOOP("Exchanges", "Name Table %2 as &Assembly…"),
+       QT_TRANSLATE_NOOP("Exchanges", "Export Name Table %2 as Assembly"),
+       QT_TRANSLATE_NOOP("Exchanges", "ca65 source (*.s *.asm)"), "-screen%1.s",
+       QT_TRANSLATE_NOOP("Exchanges", "Name table %2 written to %1."), "@exports", true, false, "",
+       [](const ExchangeInput& in) -> Expected<Bytes> {
+         const std::string text = nameTableAssembly(in.state, in.screen);
+         return Bytes(text.begin(), text.end());
+       },
+       {}},
       {kExport, "actionExportTilesChr", QT_TRANSLATE_NOOP("Exchanges", "Tiles as .&chr…"),
        QT_TRANSLATE_NOOP("Exchanges", "Export Tiles"),
        QT_TRANSLATE_NOOP("Exchanges", "CHR tiles (*.chr)"), ".chr",

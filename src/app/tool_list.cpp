@@ -13,6 +13,7 @@ namespace pelmora::app {
 void registerTools(ToolManager& tools) {
   PELMORA_REGISTER_TOOL(tools, PaintTool);
   PELMORA_REGISTER_TOOL(tools, SelectTool);
+  PELMORA_REGISTER_TOOL(tools, BucketFillTool);
   PELMORA_REGISTER_TOOL(tools, PickTool);
   PELMORA_REGISTER_TOOL(tools, ScreenAttributeTool);
   PELMORA_REGISTER_TOOL(tools, AttributeTool);
