@@ -207,6 +207,14 @@
         <source>Changes Since the &amp;Last Save</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tile Sheet in the &amp;Cell&apos;s Palette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;ttribute Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pelmora::app::ColourSquare</name>
@@ -242,7 +250,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Press a tile to choose the tile to place.</source>
+        <source>Press a tile to choose the tile to place; drag over tiles to place them as a block.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -584,7 +592,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>IPS patch (*.ips);;BPS patch (*.bps)</source>
+        <source>BPS patch (*.bps);;IPS patch (*.ips)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -733,6 +741,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Draw in palette %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Colour value %1 (key %2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -790,6 +802,21 @@
     </message>
     <message>
         <source>Tile $%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawn in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawn in palette %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pelmora::app::Tools</name>
+    <message>
+        <source>Attribute Tool: a press or drag gives each 16 x 16 area the chosen palette</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -113,6 +113,9 @@ std::vector<ActionSpec> buildTable() {
       {kPlace, "@docks", "", none, "", "viewMenu"},
       {kAction, "actionShowFreeTiles", QT_TRANSLATE_NOOP("Actions", "Show &Free Tiles"), none, "",
        "viewMenu", true},
+      {kAction, "actionTileSheetInCellPalette",
+       QT_TRANSLATE_NOOP("Actions", "Tile Sheet in the &Cell's Palette"), none, "", "viewMenu",
+       true},
 
       {kMenu, "helpMenu", QT_TRANSLATE_NOOP("Actions", "&Help")},
       {kAction, "actionShortcuts", QT_TRANSLATE_NOOP("Actions", "&Keyboard Shortcuts"),

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVariant>
+#include <string_view>
 
 #include "app/colour_square.h"
 #include "app/editor_document.h"
@@ -15,6 +16,7 @@
 #include "edit/tile_placement.h"
 #include "gfx/cell_redraw.h"
 #include "gfx/tile_redraw.h"
+#include "gfx/views.h"
 #include "palette/palette_edit.h"
 
 namespace pelmora::app {
@@ -45,6 +47,7 @@ ControlArea::ControlArea(EditorDocument& document, ActionRegistry& actions, Tool
   auto* cursor = new KeyboardCursor(document, tools, this);
   cursor->attach(screens_[0], attributes_[0], screens_[1], attributes_[1]);
   connectDocument();
+  connect(&tools, &ToolManager::toolChosen, this, &ControlArea::showToolMarks);
   redrawAll();
   showFile();
 }
@@ -73,6 +76,13 @@ void ControlArea::connectDocument() {
           });
   connect(&document_, &EditorDocument::tileChanged, this, [this](std::uint8_t tile) {
     redrawTile(views_, document_.state(), tile, document_.colours());
+    if (sheetInCellPalette_) showSheetPalette();
+  });
+  connect(&document_, &EditorDocument::drawingPaletteChanged, this, [this] {
+    if (sheetInCellPalette_) showSheetPalette();
+  });
+  connect(&document_, &EditorDocument::quadrantsChanged, this, [this] {
+    if (sheetInCellPalette_) showSheetPalette();
   });
   connect(&document_, &EditorDocument::previewed, this, &ControlArea::showState);
   connect(&document_, &EditorDocument::selectedTileChanged, this, &ControlArea::showSelectedTile);
@@ -97,6 +107,7 @@ void ControlArea::showChange(PartSet parts) {
     redrawNameTableView(views_, 0, state, document_.colours());
     redrawAttributeView(views_, state, document_.colours());
     redrawNameTableView(views_, 2, state, document_.colours());
+    if (sheetInCellPalette_) showSheetPalette();  // the followed cell's palette may differ
   }
   if (parts.contains(StatePart::kCoinEnabled)) coinBox_->setChecked(state.coinEnabled);
 }
@@ -111,6 +122,11 @@ void ControlArea::redrawAll() {
 void ControlArea::showState(const EditorState& state) {
   const ColourTables& colours = document_.colours();
   redrawViews(views_, state, colours);
+  if (sheetInCellPalette_) {
+    drawTileSheet(views_.PAT0, state.tileSheet, state.viewPalette,
+                  static_cast<std::uint8_t>(document_.drawingPalette().palette), kTileSheetScale,
+                  colours);
+  }
   copyTilePreview(views_.PAT0, state.selectedTile, views_.picSelTile);
   const auto show = [&colours](const std::vector<ColourSquare*>& squares, const auto& values) {
     for (std::size_t i = 0; i < squares.size(); ++i) {
@@ -127,7 +143,7 @@ void ControlArea::showSelectedTile() {
   const std::uint8_t tile = document_.state().selectedTile;
   tileId_->setText(QString::fromStdString(tileIdCaption(tile)));
   copyTilePreview(views_.PAT0, tile, views_.picSelTile);
-  if (gridShown_) tileSheet_->update();  // the frame around the selected tile moves
+  tileSheet_->update();  // the frame around the selected tile or block moves
 }
 
 // Open: the controls work once a document is open, and the first attribute option is chosen.
@@ -139,6 +155,28 @@ void ControlArea::showFile() {
     view->setEnabled(loaded);
   cmdSaveFile_->setEnabled(loaded);
   if (loaded) attributeOptions_[0]->setChecked(true);
+}
+
+void ControlArea::setSheetInCellPalette(bool shown) {
+  sheetInCellPalette_ = shown;
+  redrawAll();
+}
+
+// The tile sheet drawn again in the palette the Tile Editor draws in.
+void ControlArea::showSheetPalette() {
+  const EditorState& state = document_.state();
+  drawTileSheet(views_.PAT0, state.tileSheet, state.viewPalette,
+                static_cast<std::uint8_t>(document_.drawingPalette().palette), kTileSheetScale,
+                document_.colours());
+  copyTilePreview(views_.PAT0, state.selectedTile, views_.picSelTile);
+}
+
+// The attribute grid shows on the screens while the attribute tool works there.
+void ControlArea::showToolMarks(Tool* tool) {
+  const bool shown = tool && std::string_view(tool->action().id) == "actionAttributeTool";
+  if (shown == attributeGridShown_) return;
+  attributeGridShown_ = shown;
+  for (PictureSurface* view : screens_) view->refreshFixedOverlays();
 }
 
 void ControlArea::showSelection() {

@@ -22,6 +22,7 @@ class ChangeMarks;
 class ColourSquare;
 class EditorDocument;
 class PictureSurface;
+class Tool;
 class ToolManager;
 
 // The main window's client area, 823 x 554 at 1x: the buttons, the five views, the selected
@@ -52,6 +53,8 @@ class ControlArea : public QWidget {
   void setGridShown(bool shown);
   void setShadingShown(bool shown);
   void setFreeTilesShown(bool shown);
+  // The tile sheet in the palette the Tile Editor draws in, instead of the palette set's.
+  void setSheetInCellPalette(bool shown);
   bool gridShown() const { return gridShown_; }
   bool shadingShown() const { return shadingShown_; }
 
@@ -90,6 +93,8 @@ class ControlArea : public QWidget {
   void showSelectedTile();
   void showFile();
   void showSelection();
+  void showSheetPalette();
+  void showToolMarks(Tool* tool);
   void rememberBase(QWidget* widget);
   void scaleWidget(QWidget* widget) const;
 
@@ -99,6 +104,9 @@ class ControlArea : public QWidget {
   bool gridShown_ = false;
   bool shadingShown_ = false;
   bool freeTilesShown_ = false;
+  bool sheetInCellPalette_ = false;
+  bool attributeGridShown_ = false;  // while the attribute tool works on the screens
+  std::optional<CellPosition> sheetDragStart_;  // the sheet cell a drag on the tile sheet began at
   std::optional<CellSelection> shownSelection_;
   std::vector<TileCell> tileUsers_;  // carried cells showing the tile under the pointer
   const ChangeMarks* changeMarks_ = nullptr;

@@ -12,6 +12,8 @@
 #include "app/action_registry.h"
 #include "app/colour_square.h"
 #include "app/control_area.h"
+
+#include <algorithm>
 #include "app/picture_surface.h"
 #include "app/window_fonts.h"
 #include "edit/attribute_edit.h"
@@ -118,10 +120,29 @@ void ControlArea::buildViews() {
   const std::pair<PictureSurface*, QString> names[] = {
       {tileSheet_, tr("Tile sheet")}, {selectedTile_, tr("Selected tile")}};
   for (const auto& [view, name] : names) view->setAccessibleName(name);
-  tileSheet_->setAccessibleDescription(tr("Press a tile to choose the tile to place."));
+  tileSheet_->setAccessibleDescription(
+      tr("Press a tile to choose the tile to place; drag over tiles to place them as a block."));
+  // A press chooses a tile; dragging on makes the rectangle of tiles the brush.
   tileSheet_->setPressHandler([this](int, int, float x, float y) {
-    if (chooseTile(document_.state(), x, y)) document_.selectTile(document_.state().selectedTile);
+    sheetDragStart_.reset();
+    if (!chooseTile(document_.state(), x, y)) return;
+    document_.selectTile(document_.state().selectedTile);
+    const std::uint8_t tile = document_.state().selectedTile;
+    sheetDragStart_ = CellPosition{tile % 16, tile / 16};
   });
+  tileSheet_->setMoveHandler([this](int, int, float x, float y) {
+    if (!sheetDragStart_) return;
+    const CellPosition to{std::clamp(static_cast<int>(x) / 16, 0, 15),
+                          std::clamp(static_cast<int>(y) / 16, 0, 15)};
+    const CellRect rect = rectBetween(*sheetDragStart_, to);
+    if (rect.width == 1 && rect.height == 1) {
+      if (document_.block())
+        document_.selectTile(static_cast<std::uint8_t>(rect.row * 16 + rect.column));
+    } else if (!document_.block() || document_.block()->rect != rect) {
+      document_.selectBlock(rect);
+    }
+  });
+  tileSheet_->setReleaseHandler([this](int, int, float, float) { sheetDragStart_.reset(); });
 }
 
 void ControlArea::buildAttributeControls() {

@@ -41,15 +41,26 @@ std::optional<std::uint8_t> sheetTileAt(double x, double y) {
 
 void ControlArea::installMarks() {
   for (PictureSurface* view : {screens_[0], screens_[1], attributes_[0], attributes_[1]}) {
-    view->addFixedOverlay([this, view](QPainter& painter, int zoom) {
-      if (gridShown_) paintScreenGrid(painter, view->size(), zoom);
+    const bool screen = view == screens_[0] || view == screens_[1];
+    view->addFixedOverlay([this, view, screen](QPainter& painter, int zoom) {
+      if (gridShown_) {
+        paintScreenGrid(painter, view->size(), zoom);
+      } else if (screen && attributeGridShown_) {
+        paintAttributeGrid(painter, view->size(), zoom);
+      }
     });
   }
   tileSheet_->addFixedOverlay([this](QPainter& painter, int zoom) {
     if (gridShown_) paintTileSheetGrid(painter, tileSheet_->size(), zoom);
   });
+  // The selected tile, or the block brush, is always framed.
   tileSheet_->addOverlay([this](QPainter& painter, int zoom) {
-    if (!gridShown_) return;
+    if (!document_.loaded()) return;
+    if (const std::optional<SheetBlock>& block = document_.block()) {
+      paintSelectedTileFrame(painter, QPoint(block->rect.column * 16, block->rect.row * 16), zoom,
+                             QSize(block->rect.width, block->rect.height));
+      return;
+    }
     const std::uint8_t tile = document_.state().selectedTile;
     paintSelectedTileFrame(painter, QPoint(tileSheetX(tile), tileSheetY(tile)), zoom);
   });

@@ -1,5 +1,6 @@
 #include "app/editor_document.h"
 
+#include "edit/cell_palette.h"
 #include "edit/edit_history.h"
 
 namespace pelmora::app {
@@ -52,6 +53,7 @@ void EditorDocument::redo() {
 void EditorDocument::replace(Document opened) {
   document_ = std::move(opened);
   selection_.reset();
+  block_.reset();
   editUnderWay_ = false;
   emit fileOpened();
   emit fileChanged();
@@ -96,7 +98,35 @@ void EditorDocument::preview(const EditorState& state) { emit previewed(state); 
 
 void EditorDocument::selectTile(std::uint8_t tile) {
   document_.state.selectedTile = tile;
+  block_.reset();
   emit selectedTileChanged();
+}
+
+void EditorDocument::selectBlock(CellRect sheetRect) {
+  SheetBlock block{sheetRect, sheetBlock(sheetRect)};
+  if (block.tiles.empty()) return;
+  document_.state.selectedTile = block.tiles.tiles.front();
+  block_ = std::move(block);
+  emit selectedTileChanged();
+}
+
+DrawingPalette EditorDocument::drawingPalette() const {
+  DrawingPalette shown = drawingPalette_;
+  if (shown.nameTable && document_.loaded)
+    shown.palette = cellPalette(document_.state, *shown.nameTable, shown.cell);
+  return shown;
+}
+
+void EditorDocument::followCell(int nameTable, CellPosition cell) {
+  const DrawingPalette followed{0, nameTable, cell};
+  if (drawingPalette_.nameTable == followed.nameTable && drawingPalette_.cell == cell) return;
+  drawingPalette_ = followed;
+  emit drawingPaletteChanged();
+}
+
+void EditorDocument::chooseDrawingPalette(int palette) {
+  drawingPalette_ = DrawingPalette{palette & 3, std::nullopt, {}};
+  emit drawingPaletteChanged();
 }
 
 void EditorDocument::setSelection(std::optional<CellSelection> selection) {

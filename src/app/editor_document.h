@@ -12,6 +12,20 @@
 
 namespace pelmora::app {
 
+// The palette the Tile Editor draws in (and the tile sheet, when asked): the palette of the cell
+// last placed, picked or under the keyboard cursor, or one chosen in the Tile Editor.
+struct DrawingPalette {
+  int palette = 0;
+  std::optional<int> nameTable;  // the name table of the cell followed; none: chosen
+  CellPosition cell;
+};
+
+// A block brush: the rectangle of tiles dragged on the tile sheet (in sheet cells, 16 x 16).
+struct SheetBlock {
+  CellRect rect;
+  TileBlock tiles;
+};
+
 // A rectangle of cells on the screen view of name table `nameTable` (0 or 2).
 struct CellSelection {
   int nameTable = 0;
@@ -74,7 +88,16 @@ class EditorDocument : public QObject {
   void preview(const EditorState& state);
 
   // The selected tile (what a press places): chosen on the tile sheet or picked on a screen.
+  // A block brush is put away.
   void selectTile(std::uint8_t tile);
+  // A block of the tile sheet as the brush (what a press places); selectTile puts it away.
+  void selectBlock(CellRect sheetRect);
+  const std::optional<SheetBlock>& block() const { return block_; }
+
+  // The palette to draw tiles in, with the palette of the followed cell as the state holds it now.
+  DrawingPalette drawingPalette() const;
+  void followCell(int nameTable, CellPosition cell);
+  void chooseDrawingPalette(int palette);
 
   const std::optional<CellSelection>& selection() const { return selection_; }
   void setSelection(std::optional<CellSelection> selection);
@@ -90,6 +113,8 @@ class EditorDocument : public QObject {
   void historyChanged();
   void selectionChanged();
   void selectedTileChanged();
+  // The palette to draw tiles in was chosen anew (its colours may also change with `changed`).
+  void drawingPaletteChanged();
   // Another file was opened or the document was saved under another name.
   void fileChanged();
   // A file was opened (the document replaced), or the document was saved.
@@ -102,6 +127,8 @@ class EditorDocument : public QObject {
   Document document_;
   ColourTables colours_;
   std::optional<CellSelection> selection_;
+  std::optional<SheetBlock> block_;
+  DrawingPalette drawingPalette_;
   bool editUnderWay_ = false;
 };
 

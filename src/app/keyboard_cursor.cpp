@@ -127,6 +127,8 @@ void KeyboardCursor::moveBy(Cursor& cursor, int columns, int rows, bool extend) 
       wrapped(cursor.cell.row + rows, cursor.attributes ? kQuadrantRows : kTileCellRows);
   if (selecting)
     document_.setSelection(CellSelection{cursor.nameTable, rectBetween(*cursor.anchor, cursor.cell)});
+  // The Tile Editor draws in the palette of the cell under the cursor.
+  if (!cursor.attributes) document_.followCell(cursor.nameTable, cursor.cell);
   show(cursor);
 }
 

@@ -120,6 +120,8 @@ void MainWindow::connectActions() {
   connect(action("actionGrid"), &QAction::toggled, this, &MainWindow::setGridShown);
   connect(action("actionShading"), &QAction::toggled, this, &MainWindow::setShadingShown);
   connect(action("actionShowFreeTiles"), &QAction::toggled, this, &MainWindow::setFreeTilesShown);
+  connect(action("actionTileSheetInCellPalette"), &QAction::toggled, area_,
+          &ControlArea::setSheetInCellPalette);
   connect(action("actionShortcuts"), &QAction::triggered, this, [this] {
     dialogs_.showInformation(this, tr("Keyboard Shortcuts"), shortcutsText(*this));
   });

@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -11,6 +14,7 @@
 
 #include "app/editor_document.h"
 #include "app/tile_pixel_canvas.h"
+#include "edit/cell_palette.h"
 #include "edit/tile_edit_command.h"
 #include "edit/tile_placement.h"
 #include "picture/tile_sheet_picture.h"
@@ -49,6 +53,11 @@ TileEditor::TileEditor(EditorDocument& document, QWidget* parent)
   canvas_->setObjectName(QStringLiteral("tilePixelCanvas"));
   layout->addWidget(canvas_, 0, Qt::AlignHCenter);
   layout->addLayout(buildSwatches(area));
+  paletteCaption_ = new QLabel(area);
+  paletteCaption_->setObjectName(QStringLiteral("lblTilePalette"));
+  paletteCaption_->setWordWrap(true);
+  layout->addWidget(paletteCaption_);
+  layout->addWidget(buildPaletteRows());
   layout->addWidget(buildOperations());
   layout->addStretch(1);
   setWidget(area);
@@ -59,6 +68,47 @@ TileEditor::TileEditor(EditorDocument& document, QWidget* parent)
   connect(&document, &EditorDocument::selectedTileChanged, this, &TileEditor::refresh);
   connect(&document, &EditorDocument::historyChanged, this, &TileEditor::refresh);
   connect(&document, &EditorDocument::changed, this, &TileEditor::refresh);
+  connect(&document, &EditorDocument::drawingPaletteChanged, this, &TileEditor::refresh);
+  connect(&document, &EditorDocument::quadrantsChanged, this, &TileEditor::refresh);
+}
+
+// Four rows of the four colours of background palettes 0-3; a press draws in that palette.
+QWidget* TileEditor::buildPaletteRows() {
+  auto* rows = new QWidget;
+  auto* layout = new QVBoxLayout(rows);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  for (int palette = 0; palette < 4; ++palette) {
+    auto* row = new QToolButton(rows);
+    row->setObjectName(QStringLiteral("tilePaletteRow%1").arg(palette));
+    row->setToolTip(tr("Draw in palette %1").arg(palette));
+    row->setCheckable(true);
+    row->setAutoExclusive(true);
+    row->setIconSize(QSize(4 * 20, 14));
+    row->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(row, &QToolButton::clicked, this,
+            [this, palette] { document_.chooseDrawingPalette(palette); });
+    paletteRows_[static_cast<std::size_t>(palette)] = row;
+    layout->addWidget(row);
+  }
+  return rows;
+}
+
+// Each row shows its palette's colours as four stripes; the palette drawn in is checked.
+void TileEditor::showPaletteRows() {
+  const EditorState& state = document_.state();
+  const int drawn = document_.drawingPalette().palette;
+  for (int palette = 0; palette < 4; ++palette) {
+    const std::array<std::uint32_t, 4> rgb = paletteColours(state, document_.colours(), palette);
+    QPixmap stripes(4 * 20, 14);
+    QPainter painter(&stripes);
+    for (int value = 0; value < 4; ++value)
+      painter.fillRect(20 * value, 0, 20, 14, colourOf(rgb[static_cast<std::size_t>(value)]));
+    painter.end();
+    QToolButton* row = paletteRows_[static_cast<std::size_t>(palette)];
+    row->setIcon(QIcon(stripes));
+    row->setChecked(palette == drawn);
+  }
 }
 
 // The swatches show the four colours of the palette shown; keys 1-4 choose them wherever the
@@ -124,7 +174,9 @@ TilePixels TileEditor::documentPixels() const {
 
 void TileEditor::refresh() {
   const EditorState& state = document_.state();
-  const std::array<std::uint32_t, 4> rgb = shownPaletteColours(state, document_.colours());
+  const DrawingPalette drawing = document_.drawingPalette();
+  const std::array<std::uint32_t, 4> rgb =
+      paletteColours(state, document_.colours(), drawing.palette);
   for (std::size_t i = 0; i < colours_.size(); ++i) {
     const QColor colour = colourOf(rgb[i]);
     if (colour == colours_[i] && !swatches_[i]->styleSheet().isEmpty()) continue;
@@ -137,6 +189,12 @@ void TileEditor::refresh() {
   canvas_->showPixels(documentPixels(), colours_);
   tileCaption_->setText(
       tr("Tile $%1").arg(QString::fromStdString(tileIdCaption(state.selectedTile))));
+  paletteCaption_->setText(
+      drawing.nameTable && document_.loaded()
+          ? tr("Drawn in %1").arg(QString::fromStdString(
+                cellPaletteCaption(state, *drawing.nameTable, drawing.cell)))
+          : tr("Drawn in palette %1").arg(drawing.palette));
+  showPaletteRows();
   widget()->setEnabled(document_.loaded());
 }
 

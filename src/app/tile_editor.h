@@ -18,8 +18,9 @@ namespace pelmora::app {
 class EditorDocument;
 class TilePixelCanvas;
 
-// The Tile Editor dock: the selected tile, large, in the palette the tile sheet is shown in.
-// The left button paints the chosen colour value, the right button picks the value under the
+// The Tile Editor dock: the selected tile, large, in the palette of the cell last placed, picked
+// or under the keyboard cursor (a caption says which), or in one of the four palettes chosen
+// with the palette rows below it. The left button paints the chosen colour value, the right button picks the value under the
 // pointer; four swatches (keys 1-4) choose the value; buttons flip, rotate, clear, copy and
 // paste the tile. Every change is one "Edit Tile" command of the window's history (a whole
 // painting drag is one), and while a drag goes on the views redraw only what shows the tile.
@@ -38,6 +39,8 @@ class TileEditor : public QDockWidget {
 
   TilePixelCanvas* canvas() const { return canvas_; }
   QToolButton* swatch(int value) const { return swatches_[static_cast<std::size_t>(value)]; }
+  // The colour the swatch of `value` shows.
+  QColor swatchColour(int value) const { return colours_[static_cast<std::size_t>(value)]; }
 
   // The tile operations, each one step of the history.
   void flipHorizontally();
@@ -54,6 +57,8 @@ class TileEditor : public QDockWidget {
  private:
   QHBoxLayout* buildSwatches(QWidget* area);
   QWidget* buildOperations();
+  QWidget* buildPaletteRows();
+  void showPaletteRows();
   void pressPixel(Qt::MouseButton button, QPoint pixel);
   void dragTo(QPoint pixel);
   void paintLineTo(QPoint pixel);
@@ -71,6 +76,8 @@ class TileEditor : public QDockWidget {
 
   EditorDocument& document_;
   QLabel* tileCaption_ = nullptr;  // which tile is shown
+  QLabel* paletteCaption_ = nullptr;  // which palette it is drawn in, and why
+  std::array<QToolButton*, 4> paletteRows_{};  // choose background palette 0-3
   TilePixelCanvas* canvas_ = nullptr;
   std::array<QToolButton*, 4> swatches_{};
   std::array<QColor, 4> colours_{};  // of the palette shown, as the swatches show them

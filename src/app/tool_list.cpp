@@ -15,6 +15,7 @@ void registerTools(ToolManager& tools) {
   PELMORA_REGISTER_TOOL(tools, SelectTool);
   PELMORA_REGISTER_TOOL(tools, BucketFillTool);
   PELMORA_REGISTER_TOOL(tools, PickTool);
+  PELMORA_REGISTER_TOOL(tools, ScreenAttributeTool);
   PELMORA_REGISTER_TOOL(tools, AttributeTool);
 }
 

@@ -1,6 +1,7 @@
 #include "app/tool_manager.h"
 
 #include <QAction>
+#include <string_view>
 
 #include "app/editor_document.h"
 #include "app/picture_surface.h"
@@ -63,13 +64,23 @@ void ToolManager::attachAttributes(PictureSurface* view, int nameTable) {
 
 // Any button presses; the moves with a button held carry the press on.
 void ToolManager::attach(PictureSurface* view, int nameTable, Tool::Views views) {
-  view->setPressHandler([this, nameTable, views](int, int shift, float x, float y) {
-    if (Tool* tool = toolFor(views)) tool->press({nameTable, x, y, modifiersOf(shift)});
+  view->setPressHandler([this, nameTable, views](int button, int shift, float x, float y) {
+    // The right button on a screen picks the tile under it, whatever tool is chosen.
+    const bool pick = views == Tool::kScreens && button == kRightButton;
+    Tool* tool = pick ? pickTool() : toolFor(views);
+    rightPress_ = pick;
+    if (pick) finishAll();
+    if (tool) tool->press({nameTable, x, y, modifiersOf(shift)});
   });
   view->setMoveHandler([this, nameTable, views](int, int shift, float x, float y) {
+    if (rightPress_) return;
     if (Tool* tool = toolFor(views)) tool->move({nameTable, x, y, modifiersOf(shift)});
   });
   view->setReleaseHandler([this, views](int, int, float, float) {
+    if (rightPress_) {
+      rightPress_ = false;
+      return;
+    }
     if (Tool* tool = toolFor(views)) tool->release();
   });
 }
@@ -78,6 +89,15 @@ Tool* ToolManager::toolFor(Tool::Views views) const {
   if (views == Tool::kScreens) return active_;
   for (const std::unique_ptr<Tool>& tool : tools_) {
     if (tool->views() == views) return tool.get();
+  }
+  return nullptr;
+}
+
+// The one-shot tool that picks a tile (its action is "actionPickTile").
+Tool* ToolManager::pickTool() const {
+  for (const std::unique_ptr<Tool>& tool : tools_) {
+    if (tool->oneShot() && std::string_view(tool->action().id) == "actionPickTile")
+      return tool.get();
   }
   return nullptr;
 }

@@ -51,6 +51,7 @@ class ToolManager : public QObject {
 
  private:
   void attach(PictureSurface* view, int nameTable, Tool::Views views);
+  Tool* pickTool() const;
   void finishAll();
   void refreshEnabled();
 
@@ -60,6 +61,7 @@ class ToolManager : public QObject {
   std::vector<QAction*> toolActions_;
   std::vector<PictureSurface*> screenViews_;
   Tool* active_ = nullptr;
+  bool rightPress_ = false;  // the right button is down on a screen: it picked, nothing more
   std::optional<PointerCell> pointer_;
 };
 

@@ -40,6 +40,7 @@ struct GridKey {
   QSize size;
   int zoom = 1;
   bool screen = true;
+  bool areasOnly = false;
   bool operator==(const GridKey&) const = default;
 };
 
@@ -48,7 +49,7 @@ QImage drawGrid(const GridKey& key) {
   grid.fill(Qt::transparent);
   QPainter painter(&grid);
   if (key.screen) {
-    drawLines(painter, kTileLine, gridLines(key.size, 8, key.zoom, 16));
+    if (!key.areasOnly) drawLines(painter, kTileLine, gridLines(key.size, 8, key.zoom, 16));
     drawLines(painter, kAreaLine, gridLines(key.size, 16, key.zoom, 0));
   } else {
     drawLines(painter, kTileLine, gridLines(key.size, kSheetCell, key.zoom, 0));
@@ -71,12 +72,17 @@ void paintScreenGrid(QPainter& painter, QSize size, int zoom) {
   painter.drawImage(0, 0, cachedGrid({size, zoom, true}));
 }
 
+void paintAttributeGrid(QPainter& painter, QSize size, int zoom) {
+  painter.drawImage(0, 0, cachedGrid({size, zoom, true, true}));
+}
+
 void paintTileSheetGrid(QPainter& painter, QSize size, int zoom) {
   painter.drawImage(0, 0, cachedGrid({size, zoom, false}));
 }
 
-void paintSelectedTileFrame(QPainter& painter, QPoint tileCorner, int zoom) {
-  const QRect cell(tileCorner * zoom, QSize(kSheetCell, kSheetCell) * zoom);
+void paintSelectedTileFrame(QPainter& painter, QPoint tileCorner, int zoom, QSize tiles) {
+  const QRect cell(tileCorner * zoom,
+                   QSize(kSheetCell * tiles.width(), kSheetCell * tiles.height()) * zoom);
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(kFrameOuter, 0));
   painter.drawRect(cell.adjusted(0, 0, -1, -1));

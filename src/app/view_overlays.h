@@ -12,9 +12,12 @@ namespace pelmora::app {
 
 // The 8-pixel tile grid, and the 16-pixel attribute-area grid drawn more strongly.
 void paintScreenGrid(QPainter& painter, QSize size, int zoom);
+// The 16-pixel attribute-area grid alone (while the attribute tool is chosen).
+void paintAttributeGrid(QPainter& painter, QSize size, int zoom);
 // The tile sheet's grid: one line between tiles (16 view pixels each).
 void paintTileSheetGrid(QPainter& painter, QSize size, int zoom);
-// A frame around the selected tile, whose top-left corner is `tileCorner` in view pixels.
-void paintSelectedTileFrame(QPainter& painter, QPoint tileCorner, int zoom);
+// A frame around the selected tile (or a block of `tiles` tiles), whose top-left corner is
+// `tileCorner` in view pixels.
+void paintSelectedTileFrame(QPainter& painter, QPoint tileCorner, int zoom, QSize tiles = {1, 1});
 
 }  // namespace pelmora::app

@@ -1,4 +1,4 @@
-// pelmora-cli apply ROM [--nam0 F] [--nam1 F] [--pal F] [--chr F] [--patch F] -o OUT.nes: load,
+// pelmora-cli apply ROM [--nam0 F] [--nam2 F] [--pal F] [--chr F] [--patch F] -o OUT.nes: load,
 // import the files and apply the patch in that order, export, and save to OUT (ROM itself only
 // when OUT is ROM). Cells Save does not carry are dropped, with a count on standard error.
 
@@ -24,6 +24,7 @@ struct ApplyOptions {
   std::string tiles;
   std::string patch;
   std::string out;
+  bool force = false;
 };
 
 void reportDropped(const NameTableImport& imported, const std::string& file, std::ostream& err) {
@@ -104,7 +105,9 @@ int applyAll(Document& document, const ApplyOptions& options, std::ostream& err)
 
 int runApply(const ApplyOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
+  if (const auto failed = openOrReport(document, options.rom, streams.err,
+                                      unexpectedGameHandling(options.force)))
+    return *failed;
   if (const int code = applyAll(document, options, streams.err)) return code;
   return reportSave(saveDocumentAs(document, options.out), options.out, streams.err);
 }
@@ -117,11 +120,12 @@ Command addApplyCommand(CLI::App& program) {
       "apply", "Put name tables, a palette, tiles and a patch into an image and save it");
   command->add_option("ROM", options->rom, "The ROM image")->required();
   command->add_option("--nam0", options->nameTables[0], "A .nam file for name table 0");
-  command->add_option("--nam1", options->nameTables[1], "A .nam file for name table 2");
+  command->add_option("--nam2,--nam1", options->nameTables[1], "A .nam file for name table 2");
   command->add_option("--pal", options->palette, "A .pal file of 16 or 32 bytes");
   command->add_option("--chr", options->tiles, "A .chr file of the title's tiles (4,096 bytes)");
   command->add_option("--patch", options->patch, "An IPS or BPS patch");
   command->add_option("-o", options->out, "The file to write")->required();
+  addForceOption(*command, options->force);
   return {command, [options](Streams streams) { return runApply(*options, streams); }};
 }
 

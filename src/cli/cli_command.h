@@ -25,6 +25,7 @@ enum ExitCode : int {
   kExitWriteFailed = 4,     // the output file could not be written
   kExitMalformedInput = 5,  // an input file of the wrong size, or a patch that does not apply
   kExitDoesNotFit = 6,      // a picture needs more free tiles than the title's tile bank has
+  kExitUnexpectedGame = 7,  // a command that writes an image was given one of another game
 };
 
 // Where a command writes: its result on `out`, its messages on `err`.
@@ -56,11 +57,27 @@ Command addDiffCommand(CLI::App& program);
 int reportFile(std::ostream& err, const std::filesystem::path& file, std::string_view message,
                int code);
 
-// Opens `path` into `document` as the editor's Open does. On failure reports it and returns the
-// exit code; on success returns nothing (after a warning when the image looks like another game).
-// A command that makes or applies no patch passes OpenedCopy::kSkip.
+// What a command does with an image that fails the game check (looksLikeTheGame).
+enum class UnexpectedGame {
+  kWarn,    // says so and goes on: commands that only read, and writing ones given --force
+  kRefuse,  // says so and stops with kExitUnexpectedGame: commands that write an image
+};
+
+// Opens `path` into `document` as the editor's Open does. On failure (or a refused image of
+// another game) reports it and returns the exit code; on success returns nothing, after a
+// warning when the image looks like another game. A command that makes or applies no patch
+// passes OpenedCopy::kSkip.
 std::optional<int> openOrReport(Document& document, const std::filesystem::path& path,
-                                std::ostream& err, OpenedCopy openedCopy = OpenedCopy::kKeep);
+                                std::ostream& err,
+                                UnexpectedGame unexpected = UnexpectedGame::kWarn,
+                                OpenedCopy openedCopy = OpenedCopy::kKeep);
+
+// The --force flag of the commands that write an image: write into an image of another game;
+// unexpectedGameHandling tells openOrReport what the flag asks for.
+void addForceOption(CLI::App& command, bool& force);
+inline UnexpectedGame unexpectedGameHandling(bool force) {
+  return force ? UnexpectedGame::kWarn : UnexpectedGame::kRefuse;
+}
 
 // The whole content of an input file, or the report and exit code 1 when it cannot be read.
 std::optional<std::vector<std::uint8_t>> readInputOrReport(const std::filesystem::path& path,

@@ -18,11 +18,19 @@ int reportFile(std::ostream& err, const std::filesystem::path& file, std::string
 }
 
 std::optional<int> openOrReport(Document& document, const std::filesystem::path& path,
-                                std::ostream& err, OpenedCopy openedCopy) {
+                                std::ostream& err, UnexpectedGame unexpected,
+                                OpenedCopy openedCopy) {
   const OpenResult opened = openDocument(document, path, openedCopy);
   switch (opened.status) {
     case OpenStatus::kOpened:
-      if (opened.unexpectedGame) reportFile(err, path, kUnexpectedGameStatement, kExitOk);
+      if (!opened.unexpectedGame) return std::nullopt;
+      if (unexpected == UnexpectedGame::kRefuse) {
+        return reportFile(err, path,
+                          std::string(kUnexpectedGameStatement) +
+                              " Nothing was written; --force writes anyway.",
+                          kExitUnexpectedGame);
+      }
+      reportFile(err, path, kUnexpectedGameStatement, kExitOk);
       return std::nullopt;
     case OpenStatus::kLoadFailed:
       return reportFile(err, path, "Error loading file! " + opened.reason, kExitLoadFailed);
@@ -60,6 +68,12 @@ int reportSave(const SaveResult& saved, const std::filesystem::path& path, std::
 int reportWrite(const Status& written, const std::filesystem::path& path, std::ostream& err) {
   if (written) return kExitOk;
   return reportFile(err, path, "Error saving file! " + written.error().what, kExitWriteFailed);
+}
+
+void addForceOption(CLI::App& command, bool& force) {
+  command.add_flag("--force", force,
+                   "Write even into an image that does not look like one of the game (with a "
+                   "warning)");
 }
 
 void addPaletteSetOption(CLI::App& command, int& presses) {

@@ -22,9 +22,10 @@ using Json = nlohmann::ordered_json;
 struct ImportPngOptions {
   std::string rom;
   std::string picture;
-  PicturePalettes palettes = PicturePalettes::kKeep;
+  PicturePalettes palettes = PicturePalettes::kFit;
   bool reduce = false;
   std::string out;
+  bool force = false;
 };
 
 Json reportJson(const PictureImport& imported) {
@@ -56,7 +57,8 @@ std::optional<RgbImage> readPictureOrReport(const std::string& path, std::ostrea
 
 int runImportPng(const ImportPngOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err, OpenedCopy::kSkip))
+  if (const auto failed = openOrReport(document, options.rom, streams.err,
+                                      unexpectedGameHandling(options.force), OpenedCopy::kSkip))
     return *failed;
   int exitCode = kExitOk;
   const std::optional<RgbImage> picture =
@@ -96,6 +98,7 @@ Command addImportPngCommand(CLI::App& program) {
       "--reduce", options->reduce,
       "Merge the nearest tiles when the picture needs more free tiles than there are");
   command->add_option("-o", options->out, "The file to write")->required();
+  addForceOption(*command, options->force);
   return {command, [options](Streams streams) { return runImportPng(*options, streams); }};
 }
 

@@ -29,7 +29,9 @@ constexpr const char* kExitCodes =
     "Exit codes: 0 success, 1 an input file could not be loaded, 2 usage error,\n"
     "3 the title screen is out of range for this image, 4 the output could not be written,\n"
     "5 a malformed input file (wrong size, or a patch that does not apply),\n"
-    "6 a picture that needs more free tiles than there are (nothing written).\n";
+    "6 a picture that needs more free tiles than there are (nothing written),\n"
+    "7 an image that does not look like one of the game, given to resave, apply or\n"
+    "import-png without --force (nothing written).\n";
 
 // The usage of the command the words were meant for (or of the program), after the problem.
 int usageError(const CLI::App& program, const CLI::ParseError& error) {

@@ -1,4 +1,5 @@
-// pelmora-cli nam ROM --screen 0|1 -o OUT.nam: a screen's name table and attributes as a file.
+// pelmora-cli nam ROM --screen 0|2 -o OUT.nam: a screen's name table and attributes as a file
+// (screen 1 is name table 2 as well, as earlier versions called it).
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -18,9 +19,11 @@ struct NamOptions {
 
 int runNam(const NamOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err, OpenedCopy::kSkip))
+  if (const auto failed = openOrReport(document, options.rom, streams.err, UnexpectedGame::kWarn,
+                                      OpenedCopy::kSkip))
     return *failed;
-  const Status written = writeFileSafely(options.out, exportNameTable(document.state, options.screen),
+  const int screen = options.screen == 0 ? 0 : 1;  // the second screen, name table 2
+  const Status written = writeFileSafely(options.out, exportNameTable(document.state, screen),
                                          ExistingTail::kDrop, FlushToDisk::kSkip);
   return reportWrite(written, options.out, streams.err);
 }
@@ -32,9 +35,9 @@ Command addNamCommand(CLI::App& program) {
   CLI::App* command =
       program.add_subcommand("nam", "Write a screen's name table (1,024 bytes) as a .nam file");
   command->add_option("ROM", options->rom, "The ROM image")->required();
-  command->add_option("--screen", options->screen, "0: name table 0, 1: name table 2")
+  command->add_option("--screen", options->screen, "0: name table 0; 2 (or 1): name table 2")
       ->required()
-      ->check(CLI::Range(0, 1));
+      ->check(CLI::IsMember({0, 1, 2}));
   command->add_option("-o", options->out, "The .nam file to write")->required();
   return {command, [options](Streams streams) { return runNam(*options, streams); }};
 }

@@ -50,7 +50,8 @@ const std::map<std::string, ViewDrawing>& views() {
   static const std::map<std::string, ViewDrawing> names = {
       {"tiles", {256, 256, drawTiles}},         {"screen0", {256, 240, drawScreen<0>}},
       {"attr0", {256, 240, drawAttributes<0>}}, {"screen1", {256, 240, drawScreen<2>}},
-      {"attr1", {256, 240, drawAttributes<2>}},
+      {"attr1", {256, 240, drawAttributes<2>}}, {"screen2", {256, 240, drawScreen<2>}},
+      {"attr2", {256, 240, drawAttributes<2>}},
   };
   return names;
 }
@@ -104,9 +105,11 @@ Command addRenderCommand(CLI::App& program) {
   auto options = std::make_shared<RenderOptions>();
   CLI::App* command = program.add_subcommand("render", "Write one view as a PNG picture");
   command->add_option("ROM", options->rom, "The ROM image")->required();
-  command->add_option("--view", options->view, "tiles, screen0, attr0, screen1 or attr1")
+  command
+      ->add_option("--view", options->view,
+                   "tiles, screen0, attr0, screen2 or attr2 (name table 2; also screen1, attr1)")
       ->required()
-      ->check(CLI::IsMember({"tiles", "screen0", "attr0", "screen1", "attr1"}));
+      ->check(CLI::IsMember({"tiles", "screen0", "attr0", "screen2", "attr2", "screen1", "attr1"}));
   addPaletteSetOption(*command, options->presses);
   command->add_option("--master-palette", options->masterPalette,
                       "An emulator's .pal file (192 or 1,536 bytes) to draw the colours with");

@@ -11,11 +11,13 @@ namespace {
 struct ResaveOptions {
   std::string rom;
   std::string out;
+  bool force = false;
 };
 
 int runResave(const ResaveOptions& options, Streams streams) {
   Document document;
-  if (const auto failed = openOrReport(document, options.rom, streams.err, OpenedCopy::kSkip))
+  if (const auto failed = openOrReport(document, options.rom, streams.err,
+                                      unexpectedGameHandling(options.force), OpenedCopy::kSkip))
     return *failed;
   return reportSave(saveDocumentAs(document, options.out), options.out, streams.err);
 }
@@ -28,6 +30,7 @@ Command addResaveCommand(CLI::App& program) {
       program.add_subcommand("resave", "Load, import, export and save as the editor does");
   command->add_option("ROM", options->rom, "The ROM image")->required();
   command->add_option("-o", options->out, "The file to write")->required();
+  addForceOption(*command, options->force);
   return {command, [options](Streams streams) { return runResave(*options, streams); }};
 }
 

@@ -7,6 +7,8 @@
 #include "demo/demo_lists.h"
 #include "demo/demo_screen.h"
 #include "demo/demo_tiles.h"
+#include "rom/title_export.h"
+#include "rom/title_import.h"
 #include "rom/title_layout.h"
 
 namespace pelmora {
@@ -86,9 +88,28 @@ void writePalettes(RomImage& rom) {
   writeBytes(rom, title::kCoinCallSecond, title::kCoinCallOn);
 }
 
+// Where Save put each list the hand-written image had: the pointers it wrote, and the lengths
+// of the lists it encodes (list 1 is the palette block record running on into list 35's records).
+DemoLayout savedLayout(const RomImage& rom, const EditorState& state, const DemoLayout& written) {
+  DemoLayout saved;
+  const auto list35 = static_cast<std::int32_t>(
+      buildUpdateList(title::kFirstListSlot, state.ppuImage).size());
+  for (int slot = 0; slot < demo::kTitleSlots; ++slot) {
+    const auto index = static_cast<std::size_t>(slot);
+    if (written.listLength[index] == 0) continue;
+    saved.listOffset[index] = *titleListOffset(rom.body, slot);
+    saved.listLength[index] =
+        slot == title::kPaletteSlot
+            ? title::kPaletteRecordHeader + static_cast<std::int32_t>(kPaletteEntries) + list35
+            : static_cast<std::int32_t>(
+                  buildUpdateList(static_cast<std::int16_t>(slot), state.ppuImage).size());
+  }
+  return saved;
+}
+
 }  // namespace
 
-RomImage buildDemoImage(DemoLayout* layout) {
+RomImage buildDemoImageWithVariedLists(DemoLayout* layout) {
   RomImage rom;
   writeHeader(rom);
   rom.body.assign(demo::kDemoBodySize, 0);
@@ -100,6 +121,23 @@ RomImage buildDemoImage(DemoLayout* layout) {
   writeTitleLists(rom, placed, demo::composeDemoScreen(tiles));
   writePalettes(rom);
   if (layout != nullptr) *layout = placed;
+  return rom;
+}
+
+// The hand-written image opened, its lists cleared, and saved as the editor saves: nothing is
+// left of the hand-written lists, and Save finds its own lists already in place.
+RomImage buildDemoImage(DemoLayout* layout) {
+  DemoLayout written;
+  RomImage rom = buildDemoImageWithVariedLists(&written);
+  EditorState state;
+  if (!importTitleScreen(rom, state))
+    throw std::logic_error("demo image: the hand-written lists do not import");
+  for (std::size_t slot = 0; slot < written.listOffset.size(); ++slot) {
+    const auto first = rom.body.begin() + written.listOffset[slot];
+    std::fill(first, first + written.listLength[slot], std::uint8_t{0});
+  }
+  if (!exportTitleScreen(state, rom)) throw std::logic_error("demo image: the export failed");
+  if (layout != nullptr) *layout = savedLayout(rom, state, written);
   return rom;
 }
 

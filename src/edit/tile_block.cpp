@@ -111,4 +111,18 @@ Expected<EditCommand> pasteCommand(const EditorState& state, int nameTable, Cell
   return writer.command(command_name::kPaste);
 }
 
+TileBlock sheetBlock(CellRect rect) {
+  constexpr int kSheetColumns = 16;
+  const int left = std::clamp(rect.column, 0, kSheetColumns);
+  const int top = std::clamp(rect.row, 0, kSheetColumns);
+  const int right = std::clamp(rect.column + rect.width, left, kSheetColumns);
+  const int bottom = std::clamp(rect.row + rect.height, top, kSheetColumns);
+  TileBlock block{right - left, bottom - top, {}};
+  for (int row = top; row < bottom; ++row) {
+    for (int column = left; column < right; ++column)
+      block.tiles.push_back(static_cast<std::uint8_t>(row * kSheetColumns + column));
+  }
+  return block;
+}
+
 }  // namespace pelmora

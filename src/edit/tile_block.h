@@ -45,6 +45,10 @@ struct TileBlock {
   bool operator==(const TileBlock&) const = default;
 };
 
+// The tiles of a rectangle of the tile sheet, whose 16 x 16 cells hold tile 16 r + c at column c,
+// row r (a block brush dragged on the sheet); the rectangle is clipped to the sheet.
+TileBlock sheetBlock(CellRect rect);
+
 // The tiles of `rect` (clipped to the screen) of name table `nameTable`, whether Save carries them
 // or not.
 TileBlock copyBlock(const EditorState& state, int nameTable, CellRect rect);

@@ -3,6 +3,7 @@
 #include <spng.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@ namespace pelmora {
 namespace {
 
 constexpr int kMaximumSide = 16384;  // far beyond any view; refuses absurd sizes before decoding
+constexpr std::array<std::uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
 struct ContextDeleter {
   void operator()(spng_ctx* context) const { spng_ctx_free(context); }
@@ -144,6 +146,9 @@ Status writeIndexedPng(const IndexedImage& image, const std::filesystem::path& p
 // The decoded rows go straight into the picture, one at a time, so no second copy of the whole
 // picture is made (interlaced files, whose rows come in several passes, are decoded whole).
 Expected<RgbImage> decodePng(std::span<const std::uint8_t> file) {
+  if (file.size() < kPngSignature.size() ||
+      !std::equal(kPngSignature.begin(), kPngSignature.end(), file.begin()))
+    return CodecError{"The file is not a PNG picture."};
   Context context(spng_ctx_new(0));
   if (!context) return CodecError{"PNG: out of memory"};
   spng_set_image_limits(context.get(), kMaximumSide, kMaximumSide);

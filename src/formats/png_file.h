@@ -35,7 +35,8 @@ Status writeIndexedPng(const IndexedImage& image, const std::filesystem::path& p
 Expected<std::vector<std::uint8_t>> encodeSurfacePng(const Surface& surface);
 Status writeSurfacePng(const Surface& surface, const std::filesystem::path& path);
 
-// Any PNG, converted to 8-bit RGB (an alpha channel is dropped), or why it cannot be read.
+// Any PNG, converted to 8-bit RGB (an alpha channel is dropped), or why it cannot be read (a
+// file without the PNG signature "is not a PNG picture").
 Expected<RgbImage> decodePng(std::span<const std::uint8_t> file);
 Expected<RgbImage> readPng(const std::filesystem::path& path);
 

@@ -28,8 +28,13 @@ std::uint8_t nearestOfFour(std::uint32_t pixel, const std::array<std::uint32_t, 
 
 std::array<std::uint32_t, 4> shownPaletteColours(const EditorState& state,
                                                  const ColourTables& colours) {
+  return paletteColours(state, colours, state.paletteSet);
+}
+
+std::array<std::uint32_t, 4> paletteColours(const EditorState& state, const ColourTables& colours,
+                                            int palette) {
   std::array<std::uint32_t, 4> shown{};
-  const std::size_t first = (state.paletteSet & 7u) * 4;
+  const std::size_t first = (static_cast<std::size_t>(palette) & 7u) * 4;
   for (std::size_t value = 0; value < 4; ++value) {
     shown[value] = static_cast<std::uint32_t>(colours.lookup(state.viewPalette[first + value]));
   }

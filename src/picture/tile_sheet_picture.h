@@ -19,6 +19,10 @@ constexpr int kTileSheetPictureSize = 128;
 std::array<std::uint32_t, 4> shownPaletteColours(const EditorState& state,
                                                  const ColourTables& colours);
 
+// The four colours of palette `palette` (0-7) of viewPalette.
+std::array<std::uint32_t, 4> paletteColours(const EditorState& state, const ColourTables& colours,
+                                            int palette);
+
 // The sheet's pixel values (0-3), 128 per row: the pixels of an indexed picture whose four
 // colours are shownPaletteColours.
 std::vector<std::uint8_t> tileSheetIndices(const TileSheet& sheet);

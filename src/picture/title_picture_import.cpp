@@ -56,13 +56,21 @@ Status checkPictureSize(const RgbImage& picture) {
                     " pixels; a title picture is 256 x 192 or 256 x 240.");
 }
 
+// Colour $0D lies below the black level and can upset the video signal of a real console, so
+// the import never chooses it: black is $0F ($0E, drawn the same, becomes $0F as well).
+std::uint8_t colourATvAccepts(std::uint8_t colour) {
+  constexpr std::uint8_t kBlack = 0x0F;
+  return colour == 0x0D || colour == 0x0E ? kBlack : colour;
+}
+
 ColourGrid matchColours(const RgbImage& picture, ColourMatch& match) {
   ColourGrid grid;
   grid.cellRows =
       picture.height == kTallHeight ? kNameTable0Rows + kNameTable2Rows : kNameTable0Rows;
   const std::size_t count = static_cast<std::size_t>(kPictureWidth) * grid.cellRows * 8;
   grid.colours.resize(count);
-  for (std::size_t i = 0; i < count; ++i) grid.colours[i] = match.nearest(picture.pixels[i]);
+  for (std::size_t i = 0; i < count; ++i)
+    grid.colours[i] = colourATvAccepts(match.nearest(picture.pixels[i]));
   return grid;
 }
 

@@ -40,7 +40,7 @@ struct PictureImport {
 };
 
 // A picture of 256 x 192 or 256 x 240 pixels as the title screen. Every pixel is first matched
-// to the nearest master-palette colour. Each 16 x 16 area takes the palette with the least
+// to the nearest master-palette colour, never $0D (black is $0F). Each 16 x 16 area takes the palette with the least
 // error; each 8 x 8 cell becomes a tile in that palette; identical tiles are shared, tiles the
 // sheet already has are reused, and new tiles go into free tiles (used by no carried cell the
 // import does not replace; never $FC). Rows 0-23 of cells replace name table 0 and its

@@ -1,5 +1,7 @@
 #include "rom/chr_tiles.h"
 
+#include "state/hex_caption.h"
+
 #include <array>
 #include <bit>
 #include <cstring>
@@ -57,9 +59,9 @@ Status checkTileCount(std::int16_t count) {
 Status checkTileSpan(std::size_t bodySize, std::int64_t start, std::int16_t count) {
   const std::int64_t end = start + std::int64_t{count} * static_cast<std::int64_t>(kChrTileBytes);
   if (start < 0 || end > static_cast<std::int64_t>(bodySize)) {
-    return outOfRange(std::to_string(count) + " tiles from body offset " + std::to_string(start) +
-                      " reach past the end of the image (" + std::to_string(bodySize) +
-                      " bytes)");
+    return outOfRange(std::to_string(count) + " tiles from body offset " + hexOffset(start) +
+                      " reach past the end of the image at " +
+                      hexOffset(static_cast<std::int64_t>(bodySize)));
   }
   return success();
 }

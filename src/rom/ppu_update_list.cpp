@@ -1,5 +1,7 @@
 #include "rom/ppu_update_list.h"
 
+#include "state/hex_caption.h"
+
 #include <cstring>
 #include <string>
 
@@ -7,12 +9,6 @@
 
 namespace pelmora {
 namespace {
-
-std::string hexOffset(std::int64_t offset) {
-  char text[24];
-  std::snprintf(text, sizeof text, "0x%llX", static_cast<long long>(offset));
-  return text;
-}
 
 // Read as the end of a sentence that names the list: "Title list 12 reaches past the end of the
 // image (at body offset 0x3410A)."

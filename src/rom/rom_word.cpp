@@ -1,5 +1,7 @@
 #include "rom/rom_word.h"
 
+#include "state/hex_caption.h"
+
 #include <string>
 
 #include <cstdio>
@@ -19,10 +21,9 @@ Expected<std::int32_t> readWord(const std::vector<std::uint8_t>& body, std::int6
                                 bool convert, std::int16_t window, std::int32_t bank,
                                 bool bigEndian) {
   if (offset < 0 || offset + 1 >= static_cast<std::int64_t>(body.size())) {
-    char where[24];
-    std::snprintf(where, sizeof where, "0x%llX", static_cast<long long>(offset));
-    return outOfRange(std::string("lies outside the image (at body offset ") + where + ", " +
-                      std::to_string(body.size()) + " bytes long)");
+    return outOfRange("lies outside the image (at body offset " + hexOffset(offset) +
+                      ", the image ends at " + hexOffset(static_cast<std::int64_t>(body.size())) +
+                      ")");
   }
   const std::uint8_t first = body[static_cast<std::size_t>(offset)];
   const std::uint8_t second = body[static_cast<std::size_t>(offset + 1)];

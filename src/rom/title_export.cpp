@@ -7,6 +7,7 @@
 #include "rom/ppu_update_list.h"
 #include "rom/rom_word.h"
 #include "rom/title_layout.h"
+#include "state/hex_caption.h"
 #include "state/ppu_map.h"
 
 namespace pelmora {
@@ -115,8 +116,8 @@ Status checkTitleTilesFit(const TileSheet& sheet, const RomImage& rom) {
   const std::int64_t start = chrBankStart(rom, title::kTitleChrBank, title::kTitleChrSizeCode);
   const std::int64_t end = start + static_cast<std::int64_t>(kSheetTiles * kChrTileBytes);
   if (end > static_cast<std::int64_t>(rom.body.size())) {
-    return outOfRange("the image body has " + std::to_string(rom.body.size()) +
-                      " bytes; the title's tile bank needs " + std::to_string(end));
+    return outOfRange("the image body ends at " + hexOffset(static_cast<std::int64_t>(rom.body.size())) +
+                      "; the title's tile bank reaches " + hexOffset(end));
   }
   if (sheet.size() != kSheetTiles * kTilePixels) {
     return outOfRange("the tile sheet holds " + std::to_string(sheet.size()) + " pixels, not " +
@@ -143,8 +144,8 @@ Status exportTitleScreen(EditorState& state, RomImage& rom) {
   // highest one), so this test and the tile bank's own guarantee that no write below leaves
   // the image.
   if (rom.body.size() < static_cast<std::size_t>(title::kExportEnd)) {
-    return outOfRange("the image body has " + std::to_string(rom.body.size()) +
-                      " bytes; the title screen layout needs " + std::to_string(title::kExportEnd));
+    return outOfRange("the image body ends at " + hexOffset(static_cast<std::int64_t>(rom.body.size())) +
+                      "; the title screen layout reaches " + hexOffset(title::kExportEnd));
   }
   if (Status tiles = checkTitleTilesFit(state.tileSheet, rom); !tiles) return tiles;
   // The tiles go first: in an image whose tile bank overlaps bank 25 the title lists win.

@@ -7,6 +7,7 @@
 #include "rom/ppu_update_list.h"
 #include "rom/rom_word.h"
 #include "rom/title_layout.h"
+#include "state/hex_caption.h"
 #include "state/ppu_map.h"
 
 #include <cctype>
@@ -15,12 +16,6 @@
 namespace pelmora {
 namespace {
 
-std::string hexOffset(std::int64_t offset) {
-  char text[24];
-  std::snprintf(text, sizeof text, "0x%llX", static_cast<long long>(offset));
-  return text;
-}
-
 // Copies `count` bytes from body `offset` into `out`, or reports what was out of range.
 Status readBytes(const std::vector<std::uint8_t>& body, std::int64_t offset, std::size_t count,
                  std::uint8_t* out, const char* what) {
@@ -28,8 +23,8 @@ Status readBytes(const std::vector<std::uint8_t>& body, std::int64_t offset, std
     std::string subject = what;
     subject.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(subject.front())));
     return outOfRange(subject + " (" + std::to_string(count) + " bytes at body offset " +
-                      hexOffset(offset) + ") lies outside the image (" +
-                      std::to_string(body.size()) + " bytes).");
+                      hexOffset(offset) + ") lies outside the image, which ends at " +
+                      hexOffset(static_cast<std::int64_t>(body.size())) + ".");
   }
   std::copy_n(body.begin() + offset, count, out);
   return success();

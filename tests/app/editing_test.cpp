@@ -1,6 +1,7 @@
 // Choosing and placing tiles and setting attribute quadrants through mouse presses on the views.
 #include <QLabel>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "app/picture_surface.h"
@@ -33,6 +34,20 @@ std::vector<int> changedAddresses(const PpuImage& before, const PpuImage& after)
   return changed;
 }
 
+// A press, a drag through `path` with the left button held, and a release, as the window system
+// sends them.
+void dragThrough(QWidget* widget, const std::vector<QPoint>& path) {
+  const auto send = [widget](QEvent::Type type, QPoint at, Qt::MouseButton button,
+                             Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+  };
+  send(QEvent::MouseButtonPress, path.front(), Qt::LeftButton, Qt::LeftButton);
+  for (const QPoint& at : path) send(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, path.back(), Qt::LeftButton, Qt::NoButton);
+}
+
 app::PictureSurface* viewNamed(app::MainWindow& window, const QString& name) {
   if (name == "NAT0") return view(window, "NAT0");
   if (name == "NAT1") return view(window, "NAT1");
@@ -61,6 +76,9 @@ class EditingTest : public QObject {
   void pressesOutsideAndSecondViewDoNothing();
   void onlyThePressActs();
   void editsSurviveSaveAndReopen();
+  void attributeToolPaintsAreasOnTheScreens();
+  void blockBrushIsClippedAtTheSavedRowsAndUndoneInOneStep();
+  void rightButtonOnAScreenPicks();
 
  private:
   std::unique_ptr<WindowHarness> h_;
@@ -125,8 +143,8 @@ void EditingTest::screenPressPlacesTile_data() {
   QTest::addColumn<int>("address");
   QTest::newRow("NAT0 top left") << "NAT0" << QPoint(0, 0) << Qt::LeftButton
                                  << Qt::KeyboardModifiers() << 0x2000;
-  QTest::newRow("NAT0 last stored tile, right button")
-      << "NAT0" << QPoint(255, 191) << Qt::RightButton << Qt::KeyboardModifiers() << 0x22FF;
+  QTest::newRow("NAT0 last stored tile")
+      << "NAT0" << QPoint(255, 191) << Qt::LeftButton << Qt::KeyboardModifiers() << 0x22FF;
   QTest::newRow("NAT1 row 24 column 1, shift") << "NAT1" << QPoint(8, 192) << Qt::LeftButton
                                                << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0x2B01;
   QTest::newRow("NAT1 last stored tile, ctrl") << "NAT1" << QPoint(255, 223) << Qt::LeftButton
@@ -282,6 +300,69 @@ void EditingTest::editsSurviveSaveAndReopen() {
   QCOMPARE(ppu[0x23C0], firstAttribute);
   QCOMPARE(firstAttribute & 3, 1);
   QCOMPARE((lastAttribute >> 2) & 3, 1);
+}
+
+// The attribute tool (A) on a screen: a drag sets every 16 x 16 area it passes to the chosen
+// palette as one step; name table 2's areas are refused with the reason.
+void EditingTest::attributeToolPaintsAreasOnTheScreens() {
+  app::MainWindow& w = h_->window;
+  QTest::mouseClick(control<QRadioButton>(w, QStringLiteral("optAttSel%1").arg(2)), Qt::LeftButton);
+  action(w, "actionAttributeTool")->trigger();
+  QCOMPARE(action(w, "actionAttributeTool")->shortcut(), QKeySequence(Qt::Key_A));
+  const PpuImage before = w.document().state.ppuImage;
+  const std::size_t steps = w.document().history.undoCount();
+
+  dragThrough(view(w, "NAT0"), {QPoint(4, 36), QPoint(20, 36), QPoint(52, 36)});
+  const PpuImage& after = w.document().state.ppuImage;
+  for (int area = 0; area < 4; ++area)  // areas 0-3 of area row 2: attribute bytes $23C8, $23C9
+    QCOMPARE((after[0x23C8 + area / 2] >> (area % 2 * 2)) & 3, 2);
+  for (const int address : changedAddresses(before, after)) QVERIFY(address == 0x23C8 || address == 0x23C9);
+  QCOMPARE(w.document().history.undoCount(), steps + 1);
+  QCOMPARE(action(w, "actionUndo")->text(), QStringLiteral("&Undo Paint Attributes"));
+
+  dragThrough(view(w, "NAT1"), {QPoint(8, 8)});
+  QCOMPARE(w.statusBar()->currentMessage(),
+           QStringLiteral("The attribute table of name table 2 is not stored in the ROM."));
+  QCOMPARE(w.document().history.undoCount(), steps + 1);
+
+  action(w, "actionUndo")->trigger();
+  QVERIFY(w.document().state.ppuImage == before);
+  ScreenViews expected;
+  redrawViews(expected, w.document().state, w.colourTables());
+  QVERIFY(sameSurface(w.views().NAT0, expected.NAT0));
+}
+
+// A 3 x 2 block dragged on the tile sheet, pressed with its lower row on row 24 (not saved) and
+// dragged one block to the right: only row 23 takes it, twice, in one step of the history.
+void EditingTest::blockBrushIsClippedAtTheSavedRowsAndUndoneInOneStep() {
+  app::MainWindow& w = h_->window;
+  action(w, "actionPaintTool")->trigger();
+  dragThrough(view(w, "PAT0"), {QPoint(0x4 * 16 + 4, 0x20 + 4), QPoint(0x6 * 16 + 4, 0x30 + 4)});
+  const PpuImage before = w.document().state.ppuImage;
+  const std::size_t steps = w.document().history.undoCount();
+
+  dragThrough(view(w, "NAT0"), {QPoint(5 * 8 + 2, 23 * 8 + 2), QPoint(8 * 8 + 2, 23 * 8 + 2)});
+  const PpuImage& after = w.document().state.ppuImage;
+  for (int column = 0; column < 6; ++column) {
+    QCOMPARE(int(after[0x2000 + 23 * 32 + 5 + column]), 0x24 + column % 3);
+    QCOMPARE(after[0x2000 + 24 * 32 + 5 + column], before[0x2000 + 24 * 32 + 5 + column]);
+  }
+  QCOMPARE(w.statusBar()->currentMessage(),
+           QStringLiteral("Row 24 of name table 0 is not stored in the ROM."));
+  QCOMPARE(w.document().history.undoCount(), steps + 1);
+  action(w, "actionUndo")->trigger();
+  QVERIFY(w.document().state.ppuImage == before);
+}
+
+// The right button on a screen picks the tile under it; nothing is placed.
+void EditingTest::rightButtonOnAScreenPicks() {
+  app::MainWindow& w = h_->window;
+  const EditorState before = w.document().state;
+  const std::uint8_t tile = before.ppuImage[0x2000 + 12 * 32 + 9];
+  pressAt(view(w, "NAT0"), Qt::RightButton, {}, QPoint(9 * 8 + 3, 12 * 8 + 3));
+  QCOMPARE(int(w.document().state.selectedTile), int(tile));
+  QVERIFY(w.document().state.ppuImage == before.ppuImage);
+  QCOMPARE(w.document().history.undoCount(), std::size_t{0});
 }
 
 QTEST_MAIN(EditingTest)

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -17,11 +18,14 @@
 #include "app/picture_surface.h"
 #include "app/tile_pixel_canvas.h"
 #include "app_harness.h"
+#include "edit/cell_palette.h"
 #include "edit/tile_edit.h"
 #include "edit/tile_placement.h"
 #include "state/tile_usage.h"
 #include "formats/png_file.h"
+#include "picture/tile_sheet_picture.h"
 #include "picture/title_render.h"
+#include "gfx/views.h"
 #include "rom/title_layout.h"
 
 using namespace pelmora;
@@ -72,6 +76,7 @@ class TileEditorTest : public QObject {
   void hoverCountsUsersAndFreeTilesAreMarked();
   void chrFileRoundTripAndWrongSizeRefused();
   void pictureImportPreviewAppliesAsOneStep();
+  void drawsInThePaletteOfTheCellPlaced();
 };
 
 void TileEditorTest::paintingDragIsOneStepSavedInTheTilesSixteenBytes() {
@@ -258,6 +263,46 @@ void TileEditorTest::pictureImportPreviewAppliesAsOneStep() {
   w.openPictureImport(small);
   QCOMPARE(h.dialogs.messages.size(), std::size_t{1});
   QVERIFY(h.dialogs.messages.back().detail.contains(QStringLiteral("256 x 192")));
+}
+
+// Placing a tile in a cell of palette 1 makes the Tile Editor draw in palette 1 and say so; a
+// palette row chooses another, which the tile sheet then follows when asked.
+void TileEditorTest::drawsInThePaletteOfTheCellPlaced() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  action(w, "actionTileEditor")->trigger();
+  app::TileEditor* editor = w.tileEditor();
+  CellPosition cell{};
+  while (cellPalette(w.document().state, 0, cell) != 1) {
+    cell = cell.column == 31 ? CellPosition{0, cell.row + 1} : CellPosition{cell.column + 1, cell.row};
+    QVERIFY(cell.row < 24);
+  }
+  const auto expectColours = [&](int palette) {
+    const std::array<std::uint32_t, 4> colours =
+        paletteColours(w.document().state, w.colourTables(), palette);
+    for (int value = 0; value < 4; ++value) {
+      const QColor shown = editor->swatchColour(value);
+      QCOMPARE(rgb(std::uint32_t(shown.red()), std::uint32_t(shown.green()), std::uint32_t(shown.blue())),
+               colours[std::size_t(value)]);
+    }
+  };
+  chooseTile(w, 0x41);
+  pressAt(view(w, "NAT0"), Qt::LeftButton, {}, QPoint(cell.column * 8 + 3, cell.row * 8 + 3));
+  expectColours(1);
+  auto* caption = control<QLabel>(w, QStringLiteral("lblTilePalette"));
+  QVERIFY2(caption->text().contains(QStringLiteral("palette 1 of name table 0, column %1, row %2")
+                                        .arg(cell.column)
+                                        .arg(cell.row)),
+           qPrintable(caption->text()));
+
+  control<QToolButton>(w, QStringLiteral("tilePaletteRow3"))->click();
+  expectColours(3);
+  action(w, "actionTileSheetInCellPalette")->trigger();
+  Surface sheet(256, 256);
+  drawTileSheet(sheet, w.document().state.tileSheet, w.document().state.viewPalette, 3,
+                kTileSheetScale, w.colourTables());
+  QVERIFY(sameSurface(w.views().PAT0, sheet));
 }
 
 QTEST_MAIN(TileEditorTest)

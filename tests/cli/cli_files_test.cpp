@@ -10,6 +10,7 @@
 #include "demo/demo_image.h"
 #include "edit/document.h"
 #include "patch/patch_across_headers.h"
+#include "formats/png_file.h"
 #include "rom/game_check.h"
 #include "rom/title_layout.h"
 #include "support/demo_variants.h"
@@ -75,6 +76,24 @@ TEST_F(CliFilesTest, NameTableAndPaletteFilesGoInAndComeBackOut) {
   expected[28 * 32 + 3] = nameTable[28 * 32 + 3];
   EXPECT_EQ(readFileBytes(folder / "again.nam"), expected);
   EXPECT_EQ(readFileBytes(folder / "again.pal"), palette);
+}
+
+// Name table 2 is called 2 everywhere; the earlier spellings with 1 give the same files.
+TEST_F(CliFilesTest, NameTable2GoesByEitherNumber) {
+  const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> spellings = {
+      {{"nam", demo(), "--screen", "2"}, {"nam", demo(), "--screen", "1"}},
+      {{"render", demo(), "--view", "screen2"}, {"render", demo(), "--view", "screen1"}},
+      {{"render", demo(), "--view", "attr2"}, {"render", demo(), "--view", "attr1"}},
+      {{"apply", demo(), "--nam2", path("two.nam")}, {"apply", demo(), "--nam1", path("two.nam")}},
+  };
+  writeFileBytes(folder / "two.nam", Bytes(1024, 0x41));
+  for (auto [now, before] : spellings) {
+    now.insert(now.end(), {"-o", path("now")});
+    before.insert(before.end(), {"-o", path("before")});
+    ASSERT_EQ(run(now).exitCode, 0) << now[3];
+    ASSERT_EQ(run(before).exitCode, 0) << before[3];
+    EXPECT_EQ(readFileBytes(folder / "now"), readFileBytes(folder / "before")) << now[3];
+  }
 }
 
 TEST_F(CliFilesTest, MalformedInputFilesExitWith5AndWriteNothing) {
@@ -190,6 +209,29 @@ TEST_F(CliFilesTest, AnImageOfAnotherGameIsReportedAndStillRead) {
   EXPECT_EQ(info.err, "pelmora-cli: " + path("other.nes") + ": " +
                           std::string(kUnexpectedGameStatement) + "\n");
   EXPECT_TRUE(run({"info", demo()}).err.empty());
+}
+
+TEST_F(CliFilesTest, CommandsThatWriteAnImageRefuseAnotherGameUnlessForced) {
+  RomImage other = buildDemoImage();
+  other.body[title::kCoinCallFirst] = 0x4C;
+  writeFileBytes(folder / "other.nes", fileBytes(other));
+  writeRgbPng(RgbImage(256, 192), folder / "black.png");
+  for (std::vector<std::string> arguments :
+       {std::vector<std::string>{"resave", path("other.nes")},
+        {"apply", path("other.nes")},
+        {"import-png", path("other.nes"), path("black.png")}}) {
+    arguments.insert(arguments.end(), {"-o", path("out.nes")});
+    const CliRun refused = run(arguments);
+    EXPECT_EQ(refused.exitCode, 7) << arguments[0];
+    EXPECT_NE(refused.err.find(kUnexpectedGameStatement), std::string::npos) << refused.err;
+    EXPECT_FALSE(fs::exists(folder / "out.nes")) << arguments[0];
+
+    arguments.push_back("--force");
+    const CliRun forced = run(arguments);
+    EXPECT_EQ(forced.exitCode, 0) << forced.err;
+    EXPECT_NE(forced.err.find(kUnexpectedGameStatement), std::string::npos) << forced.err;
+    EXPECT_TRUE(fs::remove(folder / "out.nes")) << arguments[0];
+  }
 }
 
 }  // namespace

@@ -43,11 +43,12 @@ class CliTest : public test::CliFolderTest {
   void expectRendersMatchTheCore(const std::string& image);
 };
 
-// The demo image with CHR placed at body 0 and the body cut just past list 35: the import finds
-// everything, but the export's fixed layout (up to body 0x33697) no longer fits.
+// The demo image with hand-written lists, CHR placed at body 0 and the body cut just past list
+// 35: the import finds everything, but the export's fixed layout (up to body 0x33697) no longer
+// fits.
 RomImage demoTooShortForTheExport() {
   DemoLayout layout;
-  RomImage rom = buildDemoImage(&layout);
+  RomImage rom = buildDemoImageWithVariedLists(&layout);
   rom.header[4] = 0;
   std::int32_t end = 0;
   for (std::size_t slot = 0; slot < layout.listOffset.size(); ++slot) {

@@ -76,7 +76,8 @@ TEST_F(CliTilesTest, ChrFileComesOutAndGoesBackInThroughApply) {
 
 TEST_F(CliTilesTest, ImportPngReportsWhatItDidAndRefusesWhatDoesNotFit) {
   ASSERT_TRUE(writeRgbPng(demoTitle(), path("title.png")));
-  const CliRun same = run({"import-png", demo(), path("title.png"), "-o", path("same.nes")});
+  const CliRun same =
+      run({"import-png", demo(), path("title.png"), "--palettes", "keep", "-o", path("same.nes")});
   ASSERT_EQ(same.exitCode, 0) << same.err;
   const nlohmann::json report = nlohmann::json::parse(same.out);
   for (const char* key : {"tilesUsed", "tilesNew", "tilesReused", "tilesMerged", "pixelsChanged"})
@@ -95,12 +96,17 @@ TEST_F(CliTilesTest, ImportPngReportsWhatItDidAndRefusesWhatDoesNotFit) {
   EXPECT_GT(nlohmann::json::parse(tooMany.out)["tilesMissing"].get<int>(), 0);
   EXPECT_FALSE(fs::exists(path("noise.nes")));
 
-  const CliRun reduced = run({"import-png", demo(), path("noise.png"), "--palettes", "fit",
-                              "--reduce", "-o", path("noise.nes")});
+  // Palettes fitted to the picture unless told otherwise.
+  const CliRun reduced =
+      run({"import-png", demo(), path("noise.png"), "--reduce", "-o", path("noise.nes")});
   ASSERT_EQ(reduced.exitCode, 0) << reduced.err;
   EXPECT_GT(nlohmann::json::parse(reduced.out)["tilesMerged"].get<int>(), 0);
   EXPECT_GT(nlohmann::json::parse(reduced.out)["pixelsChanged"].get<int>(), 0);
-  EXPECT_TRUE(fs::exists(path("noise.nes")));
+  ASSERT_EQ(run({"import-png", demo(), path("noise.png"), "--palettes", "fit", "--reduce", "-o",
+                 path("fit.nes")})
+                .exitCode,
+            0);
+  EXPECT_EQ(readFileBytes(path("noise.nes")), readFileBytes(path("fit.nes")));
 }
 
 TEST_F(CliTilesTest, ImportPngRefusesPicturesItCannotUse) {
@@ -109,6 +115,10 @@ TEST_F(CliTilesTest, ImportPngRefusesPicturesItCannotUse) {
   for (const char* picture : {"small.png", "text.png"}) {
     const CliRun refused = run({"import-png", demo(), path(picture), "-o", path("out.nes")});
     EXPECT_EQ(refused.exitCode, 5) << picture << refused.err;
+    if (picture == std::string("text.png")) {
+      EXPECT_NE(refused.err.find("text.png: The file is not a PNG picture."), std::string::npos)
+          << refused.err;
+    }
     EXPECT_FALSE(fs::exists(path("out.nes")));
   }
   EXPECT_EQ(

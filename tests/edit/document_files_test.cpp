@@ -41,6 +41,24 @@ TEST(DocumentSaveAsAndPatch, SaveAsWritesTheNewFileAndAdoptsIt) {
   EXPECT_EQ(document.path, folder / "copy.nes");
 }
 
+// The demo holds its lists where Save writes them: an unedited Save changes no byte, and the
+// patch of eleven placed tiles holds eleven one-byte records.
+TEST(DocumentSaveAsAndPatch, DemoSavedUneditedIsUnchangedAndAPatchHoldsOnlyTheEdit) {
+  TemporaryFolder folder;
+  ASSERT_EQ(writeRomFile(buildDemoImage(), folder / "demo.nes"), kRomFileOk);
+  const auto original = testing::readFile(folder / "demo.nes");
+  Document document;
+  ASSERT_EQ(openDocument(document, folder / "demo.nes").status, OpenStatus::kOpened);
+  ASSERT_EQ(saveDocument(document).status, SaveStatus::kSaved);
+  EXPECT_EQ(testing::readFile(folder / "demo.nes"), original);
+
+  for (int tile = 0; tile < 11; ++tile) document.state.ppuImage[0x2000 + 66 * tile] ^= 1;
+  const auto patch = createPatch(PatchFormat::kIps, original, romFileBytes(*exportedImage(document)));
+  ASSERT_TRUE(patch);
+  constexpr std::size_t kHeaderAndEnd = 5 + 3, kOneByteRecord = 3 + 2 + 1;
+  EXPECT_EQ(patch.value().size(), kHeaderAndEnd + 11 * kOneByteRecord);
+}
+
 TEST(DocumentSaveAsAndPatch, PatchedDocumentIsTheImportOfThePatchedImage) {
   TemporaryFolder folder;
   ASSERT_EQ(writeRomFile(buildDemoImage(), folder / "demo.nes"), kRomFileOk);

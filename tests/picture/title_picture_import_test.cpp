@@ -31,12 +31,13 @@ EditorState blankState() {
   return state;
 }
 
-// Colours the matcher gives back as themselves, so a picture drawn in them is representable.
+// Colours the matcher gives back as themselves, so a picture drawn in them is representable
+// (not $0D, which the import never chooses).
 std::vector<std::uint8_t> distinctColours() {
   ColourMatch match;
   std::vector<std::uint8_t> colours;
   for (std::uint8_t c = 0; c < 64; ++c) {
-    if (match.nearest(match.rgb(c)) == c) colours.push_back(c);
+    if (match.nearest(match.rgb(c)) == c && c != 0x0D) colours.push_back(c);
   }
   return colours;
 }
@@ -187,6 +188,29 @@ TEST(ImportTitlePicture, ASavedImportIsWhatTheReopenedImageShows) {
   expectSameRows(render(reopened, 240), render(saved, 240), 224);
   EXPECT_EQ(imported.value().report.pixelsChanged, 0);
   expectSameRows(render(reopened, 192), picture, 192);
+}
+
+// Pictures of solid cells, about a third of them pure black, the rest of any colour.
+TEST(ImportTitlePicture, NeverChoosesColour0DAndTakes0FForBlack) {
+  std::mt19937 random(13);
+  for (int round = 0; round < 6; ++round) {
+    RgbImage picture(256, 192);
+    for (int cell = 0; cell < 32 * 24; ++cell) {
+      const std::uint32_t colour = random() % 3 == 0 ? 0 : random() & 0xFFFFFFu;
+      for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) picture.at(cell % 32 * 8 + x, cell / 32 * 8 + y) = colour;
+      }
+    }
+    if (round == 0) std::fill(picture.pixels.begin(), picture.pixels.end(), 0u);
+    const auto imported = importTitlePicture(blankState(), picture, {PicturePalettes::kFit, true});
+    ASSERT_TRUE(imported && imported.value().fits);
+    const Palette& palette = imported.value().state.romPalette;
+    EXPECT_EQ(std::count(palette.begin(), palette.end(), 0x0D), 0) << "round " << round;
+    EXPECT_TRUE(std::find(palette.begin(), palette.begin() + 16, 0x0F) != palette.begin() + 16);
+    if (round == 0) {
+      EXPECT_EQ(std::count(palette.begin(), palette.begin() + 16, 0x0F), 16);
+    }
+  }
 }
 
 TEST(ImportTitlePicture, OtherSizesAreRefusedWithTheirSize) {

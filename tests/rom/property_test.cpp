@@ -92,7 +92,8 @@ class ListSpace {
   std::vector<Stretch> stretches_;
 };
 
-// Seeded images of the game's layout, built on the blank layout image or on the demo image.
+// Seeded images of the game's layout, built on the blank layout image or on the demo image with
+// its hand-written lists.
 class ImageGenerator {
  public:
   explicit ImageGenerator(unsigned seed) : random_(seed) {}
@@ -133,7 +134,7 @@ class ImageGenerator {
 
  private:
   static const RomImage& demoImage() {
-    static const RomImage demo = buildDemoImage();
+    static const RomImage demo = buildDemoImageWithVariedLists();
     return demo;
   }
   static const RomImage& blankImage() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "rom/title_layout.h"
 #include "support/layout_image.h"
 
@@ -86,7 +88,10 @@ TEST(ImportTitleScreen, FailsOnDamagedImagesWithoutTouchingTheState) {
     const Status imported = importTitleScreen(cut, state);
     EXPECT_FALSE(imported) << length;
     if (!imported) {
-      EXPECT_FALSE(imported.error().what.empty());
+      // Positions are written in hex: no long decimal number, and a hex one names the cut.
+      EXPECT_FALSE(std::regex_search(imported.error().what, std::regex("[^x0-9A-F][0-9]{4,}")))
+          << imported.error().what;
+      EXPECT_NE(imported.error().what.find("0x"), std::string::npos) << imported.error().what;
     }
     EXPECT_EQ(state, before) << length;
   }

@@ -1,6 +1,8 @@
-// The attribute tool, always at work on the attribute views: a press gives the quadrant under
-// the pointer the palette chosen with the four options, and a drag every quadrant on its path;
-// each press or drag is one step of the history.
+// The attribute tools: a press gives the 16 x 16 area under the pointer the palette chosen with
+// the four options, and a drag every area on its path; each press or drag is one step of the
+// history. One is always at work on the attribute views; the other (key A) is chosen like the
+// paint tool and works on the screens, where the attribute grid shows while it is chosen.
+#include <QCoreApplication>
 #include <memory>
 
 #include "app/editor_document.h"
@@ -11,12 +13,9 @@
 namespace pelmora::app {
 namespace {
 
-class AttributeTool final : public Tool {
+class AttributeStrokeTool : public Tool {
  public:
   using Tool::Tool;
-
-  ActionSpec action() const override { return {}; }
-  Views views() const override { return kAttributes; }
 
   // The attribute table of name table 2 is shown but not stored: a press there says so.
   void press(const ToolEvent& event) override {
@@ -48,10 +47,37 @@ class AttributeTool final : public Tool {
   int nameTable_ = 0;
 };
 
+class AttributeTool final : public AttributeStrokeTool {
+ public:
+  using AttributeStrokeTool::AttributeStrokeTool;
+
+  ActionSpec action() const override { return {}; }
+  Views views() const override { return kAttributes; }
+};
+
+class ScreenAttributeTool final : public AttributeStrokeTool {
+ public:
+  using AttributeStrokeTool::AttributeStrokeTool;
+
+  ActionSpec action() const override {
+    return {ActionSpec::kAction, "actionAttributeTool",
+            QT_TRANSLATE_NOOP("Actions", "A&ttribute Tool"), QKeySequence(Qt::Key_A)};
+  }
+  Qt::CursorShape cursor() const override { return Qt::CrossCursor; }
+  QString statusText() const override {
+    return QCoreApplication::translate(
+        "Tools", "Attribute Tool: a press or drag gives each 16 x 16 area the chosen palette");
+  }
+};
+
 }  // namespace
 
 std::unique_ptr<Tool> makeAttributeTool(ToolContext context) {
   return std::make_unique<AttributeTool>(std::move(context));
+}
+
+std::unique_ptr<Tool> makeScreenAttributeTool(ToolContext context) {
+  return std::make_unique<ScreenAttributeTool>(std::move(context));
 }
 
 }  // namespace pelmora::app

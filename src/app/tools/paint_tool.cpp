@@ -1,11 +1,14 @@
 // The paint tool: a press places the selected tile and a drag paints it along the pointer's
-// path; with Shift held, a press draws a straight line from the last placed cell instead.
-// Each press, drag or line is one step of the history.
+// path; with Shift held, a press draws a straight line from the last placed cell instead. With
+// a block of the tile sheet as the brush, a press places the whole block and a drag repeats it
+// on the block's grid. Each press, drag or line is one step of the history; the Tile Editor
+// follows the palette of the cell last placed.
 #include <QCoreApplication>
 #include <memory>
 
 #include "app/editor_document.h"
 #include "app/tool.h"
+#include "edit/block_stroke.h"
 #include "edit/screen_cells.h"
 #include "edit/stroke.h"
 
@@ -25,8 +28,13 @@ class PaintTool final : public Tool {
     finish();
     const std::optional<CellPosition> cell = tileCellAt(event.x, event.y);
     if (!cell) return;
-    stroke_.emplace(event.nameTable, document().state().selectedTile);
     nameTable_ = event.nameTable;
+    if (const std::optional<SheetBlock>& block = document().block()) {
+      blockStroke_.emplace(nameTable_, block->tiles);
+      paintTo(*cell);
+      return;
+    }
+    stroke_.emplace(event.nameTable, document().state().selectedTile);
     // A line starts at the last placed cell, which already holds the tile.
     if (event.modifiers.testFlag(Qt::ShiftModifier) && last_ && last_->nameTable == nameTable_)
       stroke_->moveTo(document().state(), last_->cell);
@@ -35,16 +43,17 @@ class PaintTool final : public Tool {
 
   void move(const ToolEvent& event) override {
     const std::optional<CellPosition> cell = tileCellUnder(event.x, event.y);
-    if (cell && stroke_ && event.nameTable == nameTable_) paintTo(*cell);
+    if (cell && (stroke_ || blockStroke_) && event.nameTable == nameTable_) paintTo(*cell);
   }
 
   void release() override { finish(); }
 
   // The stroke's changes are already shown; its command goes into the history as one step.
   void finish() override {
-    if (!stroke_) return;
-    EditCommand command = stroke_->finish();
+    if (!stroke_ && !blockStroke_) return;
+    EditCommand command = stroke_ ? stroke_->finish() : blockStroke_->finish();
     stroke_.reset();
+    blockStroke_.reset();
     document().recordPerformed(std::move(command));
   }
 
@@ -56,12 +65,17 @@ class PaintTool final : public Tool {
 
   // Every cell on the line from the last position to `cell` takes the tile.
   void paintTo(CellPosition cell) {
-    document().announceCells(nameTable_, stroke_->moveTo(document().state(), cell));
+    const auto& changed = stroke_ ? stroke_->moveTo(document().state(), cell)
+                                  : blockStroke_->moveTo(document().state(), cell);
+    document().announceCells(nameTable_, changed);
     last_ = PlacedCell{nameTable_, cell};
-    if (!stroke_->refusal().empty()) showMessage(QString::fromStdString(stroke_->refusal()));
+    document().followCell(nameTable_, cell);
+    const std::string& refusal = stroke_ ? stroke_->refusal() : blockStroke_->refusal();
+    if (!refusal.empty()) showMessage(QString::fromStdString(refusal));
   }
 
   std::optional<TileStroke> stroke_;
+  std::optional<BlockStroke> blockStroke_;
   int nameTable_ = 0;
   std::optional<PlacedCell> last_;
 };

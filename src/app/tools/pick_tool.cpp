@@ -1,5 +1,6 @@
 // Pick Tile Under Pointer: the tile of the cell pointed at becomes the selected tile, as a
-// press on the tile sheet would choose it. Its action applies at once; it is never chosen.
+// press on the tile sheet would choose it, and the Tile Editor draws in the cell's palette. Its
+// action and the right button on a screen apply it at once; it is never chosen.
 #include <QCoreApplication>
 #include <memory>
 
@@ -23,8 +24,9 @@ class PickTool final : public Tool {
 
   void press(const ToolEvent& event) override {
     const std::optional<CellPosition> cell = tileCellAt(event.x, event.y);
-    if (cell && pickTile(document().state(), event.nameTable, *cell))
-      document().selectTile(document().state().selectedTile);
+    if (!cell || !pickTile(document().state(), event.nameTable, *cell)) return;
+    document().selectTile(document().state().selectedTile);
+    document().followCell(event.nameTable, *cell);
   }
 };
 
