@@ -14,6 +14,11 @@ namespace pelmora {
 namespace {
 
 constexpr int kMaximumSide = 16384;  // far beyond any view; refuses absurd sizes before decoding
+// Pictures read are imported as the screen or the tile sheet, so this is already far beyond
+// need; it keeps a decoded picture within 64 MiB.
+constexpr std::uint32_t kMaximumReadSide = 4096;
+// A deflate stream gives at most 1,032 bytes for each byte it holds.
+constexpr std::uint64_t kDeflateMaximumRatio = 1032;
 
 struct ContextDeleter {
   void operator()(spng_ctx* context) const { spng_ctx_free(context); }
@@ -122,10 +127,21 @@ Status writeIndexedPng(const IndexedImage& image, const std::filesystem::path& p
   return writeEncoded(encodeIndexedPng(image), path);
 }
 
+// Whether the file is long enough to hold the rows its header announces (each row a filter byte
+// and its packed samples), checked before any buffer is sized by the header.
+bool fileCanHoldRows(const spng_ihdr& header, std::size_t fileSize) {
+  std::uint64_t channels = 1;  // grey and indexed
+  if (header.color_type == SPNG_COLOR_TYPE_TRUECOLOR) channels = 3;
+  if (header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA) channels = 2;
+  if (header.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA) channels = 4;
+  const std::uint64_t rowBytes = (std::uint64_t{header.width} * channels * header.bit_depth + 7) / 8 + 1;
+  return rowBytes * header.height <= kDeflateMaximumRatio * fileSize;
+}
+
 Expected<RgbImage> decodePng(const std::vector<std::uint8_t>& file) {
   Context context(spng_ctx_new(0));
   if (!context) return CodecError{"PNG: out of memory"};
-  spng_set_image_limits(context.get(), kMaximumSide, kMaximumSide);
+  spng_set_image_limits(context.get(), kMaximumReadSide, kMaximumReadSide);
   spng_set_crc_action(context.get(), SPNG_CRC_ERROR, SPNG_CRC_ERROR);
   int code = spng_set_png_buffer(context.get(), file.data(), file.size());
   spng_ihdr header{};
@@ -133,6 +149,8 @@ Expected<RgbImage> decodePng(const std::vector<std::uint8_t>& file) {
   std::size_t size = 0;
   if (code == 0) code = spng_decoded_image_size(context.get(), SPNG_FMT_RGB8, &size);
   if (code != 0) return pngError(code);
+  if (!fileCanHoldRows(header, file.size()))
+    return CodecError{"PNG: the file is too short for the picture its header announces"};
   std::vector<std::uint8_t> rgb(size);
   code = spng_decode_image(context.get(), rgb.data(), rgb.size(), SPNG_FMT_RGB8, SPNG_DECODE_TRNS);
   if (code != 0) return pngError(code);
