@@ -77,18 +77,17 @@ void roundTripSeeds(const SeedSink& sink) {
   const Bytes& saved = savedDemoBytes();
   const Bytes small(saved.begin(), saved.begin() + 0x800);
   Bytes edited = small;
-  for (std::size_t i = 0x100; i < 0x140; ++i) edited[i] = 0x55;
+  for (std::size_t i = 0x100; i < 0x140; ++i) edited[i] = 0x55;  // a run
+  edited[0x300] ^= 0xFF;
   edited.resize(edited.size() - 0x20);
-  Bytes split = {0, 0x08, 0x00};  // the first 0x800 bytes are the source
+  Bytes split = {0x08, 0x00};  // the first 0x800 bytes are the source
   split.insert(split.end(), small.begin(), small.end());
   split.insert(split.end(), edited.begin(), edited.end());
-  sink("small-images", split);
-  // Two images around the offset an IPS file reads as "EOF", written just before, at and after.
-  Bytes large = {1, 0x45, 0x4F, 0x50, 0x45, 0x50, 0x00};
-  for (const std::uint8_t offset : {0x45, 0x46, 0x47}) {
-    large.insert(large.end(), {0x45, 0x4F, offset, 0x84, 1, 2, 3, 4});
-  }
-  sink("large-images-eof-offset", large);
+  sink("shorter-target", split);
+  Bytes longer = {0x07, 0xE0};
+  longer.insert(longer.end(), edited.begin(), edited.end());
+  longer.insert(longer.end(), small.begin(), small.end());
+  sink("longer-target", longer);
 }
 
 void pictureSeeds(const SeedSink& sink) {
