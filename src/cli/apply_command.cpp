@@ -12,6 +12,7 @@
 #include "formats/chr_file.h"
 #include "formats/nam_file.h"
 #include "formats/pal_file.h"
+#include "patch/patch_across_headers.h"
 
 namespace pelmora::cli {
 namespace {
@@ -78,6 +79,7 @@ int applyPatchFile(Document& document, const ApplyOptions& options, std::ostream
   }
   Expected<PatchedImage> patched = patchedDocument(document, *content);
   if (!patched) return reportFile(err, options.patch, patched.error().what, kExitMalformedInput);
+  if (patched.value().headerKept) reportFile(err, options.patch, kHeaderKeptMessage, kExitOk);
   document.rom = std::move(patched.value().rom);
   document.state = std::move(patched.value().state);
   return kExitOk;

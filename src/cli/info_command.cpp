@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/cli_command.h"
+#include "rom/image_identity.h"
 #include "rom/title_import.h"
 #include "rom/title_layout.h"
 
@@ -27,6 +28,25 @@ Expected<Json> titlePointers(const RomImage& rom) {
   return pointers;
 }
 
+Json checksumsJson(const Checksums& sums) {
+  return Json{{"crc32", sums.crc32}, {"md5", sums.md5}, {"sha1", sums.sha1}};
+}
+
+// Which dump the file is: its header and the checksums listings give for it.
+Json imageJson(const RomImage& rom) {
+  const ImageIdentity identity = identifyImage(rom);
+  return Json{
+      {"header", headerKindName(identity.header)},
+      {"mapper", identity.mapper},
+      {"prgBytes", identity.prgBytes},
+      {"chrBytes", identity.chrBytes},
+      {"trainer", identity.trainer},
+      {"file", checksumsJson(identity.file)},
+      {"headerless", checksumsJson(identity.headerless)},
+      {"gameCheck", identity.gameCheck},
+  };
+}
+
 Json report(const Document& document, Json pointers) {
   const EditorState& state = document.state;
   return Json{
@@ -38,6 +58,7 @@ Json report(const Document& document, Json pointers) {
       {"coinEnabled", state.coinEnabled},
       {"stream35Row", state.stream35Row},
       {"titlePointers", std::move(pointers)},
+      {"image", imageJson(document.rom)},
   };
 }
 

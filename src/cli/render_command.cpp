@@ -1,13 +1,17 @@
-// pelmora-cli render ROM --view VIEW [--palette-set N] -o OUT.png: one picture surface of the
-// main window, as it shows after Open and N presses of the palette-cycle button.
+// pelmora-cli render ROM --view VIEW [--palette-set N] [--master-palette FILE.pal] -o OUT.png:
+// one picture surface of the main window, as it shows after Open and N presses of the
+// palette-cycle button, in the built-in colours or those of an emulator's .pal file.
 
 #include <CLI/CLI.hpp>
 #include <map>
 #include <memory>
+#include <optional>
+#include <ostream>
 
 #include "cli/cli_command.h"
 #include "formats/png_file.h"
 #include "gfx/master_palette.h"
+#include "gfx/master_palette_file.h"
 #include "gfx/screen_views.h"
 #include "gfx/views.h"
 #include "palette/palette_edit.h"
@@ -55,19 +59,41 @@ struct RenderOptions {
   std::string rom;
   std::string view;
   int presses = 0;
+  std::string masterPalette;
   std::string out;
 };
+
+// The colour tables, through the user's .pal file when one is given; nothing (after the
+// report, with the exit code in `exitCode`) when it cannot be read or is too short.
+std::optional<ColourTables> colourTables(const RenderOptions& options, std::ostream& err,
+                                         int& exitCode) {
+  ColourTables colours;
+  if (options.masterPalette.empty()) {
+    buildMasterPalette(PpuRegisters{}, colours);
+    return colours;
+  }
+  const auto content = readInputOrReport(options.masterPalette, err, exitCode);
+  if (!content) return std::nullopt;
+  const Expected<UserMasterPalette> user = readMasterPaletteFile(*content);
+  if (!user) {
+    exitCode = reportFile(err, options.masterPalette, user.error().what, kExitMalformedInput);
+    return std::nullopt;
+  }
+  buildMasterPalette(PpuRegisters{}, colours, &user.value());
+  return colours;
+}
 
 int runRender(const RenderOptions& options, Streams streams) {
   Document document;
   if (const auto failed = openOrReport(document, options.rom, streams.err)) return *failed;
   for (int press = 0; press < options.presses; ++press) cyclePaletteSet(document.state);
 
-  ColourTables colours;
-  buildMasterPalette(PpuRegisters{}, colours);
+  int exitCode = kExitOk;
+  const std::optional<ColourTables> colours = colourTables(options, streams.err, exitCode);
+  if (!colours) return exitCode;
   const ViewDrawing& view = views().at(options.view);
   Surface surface(view.width, view.height);
-  view.draw(surface, document.state, colours);
+  view.draw(surface, document.state, *colours);
   return reportWrite(writeSurfacePng(surface, options.out), options.out, streams.err);
 }
 
@@ -81,6 +107,8 @@ Command addRenderCommand(CLI::App& program) {
       ->required()
       ->check(CLI::IsMember({"tiles", "screen0", "attr0", "screen1", "attr1"}));
   addPaletteSetOption(*command, options->presses);
+  command->add_option("--master-palette", options->masterPalette,
+                      "An emulator's .pal file (192 or 1,536 bytes) to draw the colours with");
   command->add_option("-o", options->out, "The PNG file to write")->required();
   return {command, [options](Streams streams) { return runRender(*options, streams); }};
 }

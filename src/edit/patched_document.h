@@ -12,12 +12,13 @@ namespace pelmora {
 struct PatchedImage {
   RomImage rom;
   EditorState state;
+  bool headerKept = false;  // made for another header; the user's was kept (kHeaderKeptMessage)
 };
 
-// Applies an IPS or BPS patch to the image Save would write now and imports the result, keeping
-// the palette target, the palette set and the selection. The document is not changed; the
-// result fails with the reason when the image cannot be exported, the patch does not apply, or
-// the patched image is not one whose title screen can be read.
+// Applies an IPS or BPS patch to the image Save would write now (see applyPatchAcrossHeaders)
+// and imports the result, keeping the palette target, the palette set and the selection. The
+// document is not changed; the result fails with the reason when the image cannot be exported, the
+// patch does not apply, or the patched image is not one whose title screen can be read.
 Expected<PatchedImage> patchedDocument(const Document& document,
                                        const std::vector<std::uint8_t>& patch);
 

@@ -67,6 +67,20 @@ int scaleChannel(std::uint8_t base, double factor) {
   return scaled > 255 ? 255 : static_cast<int>(scaled);
 }
 
+// The channels of `base` scaled by `factors`: 0 stays 0, the rest rounded and limited to 255.
+ColourValue scaled(const Rgb& base, const Factors& factors) {
+  return scaleChannel(base.red, factors.red) + scaleChannel(base.green, factors.green) * 0x100 +
+         scaleChannel(base.blue, factors.blue) * 0x10000;
+}
+
+Rgb channelsOf(ColourValue colour) {
+  return {static_cast<std::uint8_t>(colour), static_cast<std::uint8_t>(colour >> 8),
+          static_cast<std::uint8_t>(colour >> 16)};
+}
+
+constexpr Factors kUnscaled{1.0, 1.0, 1.0};
+constexpr std::size_t kColoursPerBlock = 64;
+
 }  // namespace
 
 ColourValue ColourTables::lookup(std::uint8_t index) const {
@@ -74,21 +88,30 @@ ColourValue ColourTables::lookup(std::uint8_t index) const {
 }
 
 ColourValue nesColourToRgb(std::uint8_t colour, bool greyscale, std::uint8_t emphasis) {
-  constexpr Factors kUnscaled{1.0, 1.0, 1.0};
   const std::uint8_t index = greyscale ? colour & 0x30 : colour;
-  const Factors& factors = greyscale ? kUnscaled : kEmphasisFactors[emphasis & 7];
   if (index >= kBaseColours.size()) return 0;
-  const Rgb& base = kBaseColours[index];
-  return scaleChannel(base.red, factors.red) + scaleChannel(base.green, factors.green) * 0x100 +
-         scaleChannel(base.blue, factors.blue) * 0x10000;
+  return scaled(kBaseColours[index], greyscale ? kUnscaled : kEmphasisFactors[emphasis & 7]);
 }
 
-void buildMasterPalette(const PpuRegisters& registers, ColourTables& tables) {
+ColourValue nesColourToRgb(std::uint8_t colour, bool greyscale, std::uint8_t emphasis,
+                           const UserMasterPalette& user) {
+  const std::uint8_t index = greyscale ? colour & 0x30 : colour;
+  if (index >= kColoursPerBlock || user.colours.size() < kColoursPerBlock) return 0;
+  if (user.colours.size() >= 8 * kColoursPerBlock)
+    return user.colours[(emphasis & 7u) * kColoursPerBlock + index];
+  return scaled(channelsOf(user.colours[index]),
+                greyscale ? kUnscaled : kEmphasisFactors[emphasis & 7]);
+}
+
+void buildMasterPalette(const PpuRegisters& registers, ColourTables& tables,
+                        const UserMasterPalette* user) {
   const std::uint8_t mask = registers.mask;
   const bool greyscale = (mask & kGreyscaleBit) != 0;
   const auto emphasis = static_cast<std::uint8_t>(mask >> kEmphasisShift);
   for (std::size_t i = 0; i < kBaseColours.size(); ++i) {
-    tables.masterPalette[i] = nesColourToRgb(static_cast<std::uint8_t>(i), greyscale, emphasis);
+    const auto colour = static_cast<std::uint8_t>(i);
+    tables.masterPalette[i] = user ? nesColourToRgb(colour, greyscale, emphasis, *user)
+                                   : nesColourToRgb(colour, greyscale, emphasis);
   }
   tables.masterPalette[64] = 1;
   tables.attributeColours = kAttributeColours;

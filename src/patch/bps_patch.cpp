@@ -163,11 +163,12 @@ Status playActions(PatchReader& reader, const Bytes& source, Bytes& target) {
 
 }  // namespace
 
-Bytes createBpsPatch(const Bytes& source, const Bytes& target) {
+Bytes createBpsPatch(const Bytes& source, const Bytes& target, std::string_view metadata) {
   Bytes patch(kMagic.begin(), kMagic.end());
   putNumber(patch, source.size());
   putNumber(patch, target.size());
-  putNumber(patch, 0);  // no metadata
+  putNumber(patch, metadata.size());
+  patch.insert(patch.end(), metadata.begin(), metadata.end());
   std::size_t at = 0;
   while (at < target.size()) {
     const std::size_t same = sameLength(source, target, at);

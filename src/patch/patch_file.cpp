@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "patch/bps_metadata.h"
 #include "patch/bps_patch.h"
 #include "patch/ips_patch.h"
 
@@ -39,7 +40,7 @@ Expected<std::vector<std::uint8_t>> createPatch(PatchFormat format,
                                                 const std::vector<std::uint8_t>& source,
                                                 const std::vector<std::uint8_t>& target) {
   if (format == PatchFormat::kIps) return createIpsPatch(source, target);
-  return createBpsPatch(source, target);
+  return createBpsPatch(source, target, bpsSourceMetadata(source));
 }
 
 Expected<std::vector<std::uint8_t>> applyPatch(const std::vector<std::uint8_t>& source,

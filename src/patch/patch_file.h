@@ -18,7 +18,8 @@ std::optional<PatchFormat> patchFormatForPath(const std::filesystem::path& path)
 // "ips" or "bps"; nothing otherwise.
 std::optional<PatchFormat> patchFormatNamed(std::string_view name);
 
-// A patch in `format` that turns `source` into `target`.
+// A patch in `format` that turns `source` into `target`. A BPS patch of an iNES `source` notes
+// its headerless SHA-1 and header in the metadata field (see bpsSourceMetadata).
 Expected<std::vector<std::uint8_t>> createPatch(PatchFormat format,
                                                 const std::vector<std::uint8_t>& source,
                                                 const std::vector<std::uint8_t>& target);

@@ -7,6 +7,7 @@
 
 #include "cli_runner.h"
 #include "demo/demo_image.h"
+#include "patch/patch_across_headers.h"
 #include "rom/game_check.h"
 #include "rom/title_layout.h"
 #include "support/demo_variants.h"
@@ -115,6 +116,36 @@ TEST_F(CliFilesTest, PatchesMadeByPatchTurnTheOriginalIntoTheModified) {
       run({"apply", path("modified.nes"), "--patch", path("p.bps"), "-o", path("x.nes")});
   EXPECT_EQ(other.exitCode, 5);
   EXPECT_NE(other.err.find("made for another file"), std::string::npos) << other.err;
+  EXPECT_FALSE(fs::exists(folder / "x.nes"));
+}
+
+// A copy of the same image behind an NES 2.0 header takes the BPS patch and keeps its header; a
+// patch made for the image without any header is refused with the hint, and nothing is written.
+TEST_F(CliFilesTest, ABpsPatchAppliesBehindAnotherHeader) {
+  ASSERT_EQ(run({"resave", demo(), "-o", path("modified.nes")}).exitCode, 0);
+  Bytes target = readFileBytes(folder / "modified.nes");
+  target[0x1000] ^= 0x5A;
+  writeFileBytes(folder / "modified.nes", target);
+  ASSERT_EQ(run({"patch", demo(), path("modified.nes"), "-o", path("p.bps")}).exitCode, 0);
+  Bytes users = fileBytes(buildDemoImage());
+  users[7] = 0x08;
+  writeFileBytes(folder / "users.nes", users);
+
+  const CliRun applied =
+      run({"apply", path("users.nes"), "--patch", path("p.bps"), "-o", path("out.nes")});
+  ASSERT_EQ(applied.exitCode, 0) << applied.err;
+  EXPECT_NE(applied.err.find(kHeaderKeptMessage), std::string::npos) << applied.err;
+  target[7] = 0x08;
+  EXPECT_EQ(readFileBytes(folder / "out.nes"), target);
+
+  writeFileBytes(folder / "bare.bin", Bytes(users.begin() + 16, users.end()));
+  writeFileBytes(folder / "bare-modified.bin", Bytes(target.begin() + 16, target.end()));
+  ASSERT_EQ(
+      run({"patch", path("bare.bin"), path("bare-modified.bin"), "-o", path("bare.bps")}).exitCode,
+      0);
+  const CliRun refused = run({"apply", demo(), "--patch", path("bare.bps"), "-o", path("x.nes")});
+  EXPECT_EQ(refused.exitCode, 5);
+  EXPECT_NE(refused.err.find("differ by exactly 16 bytes"), std::string::npos) << refused.err;
   EXPECT_FALSE(fs::exists(folder / "x.nes"));
 }
 

@@ -11,6 +11,7 @@
 
 #include "cli_runner.h"
 #include "demo/demo_image.h"
+#include "digest/digests.h"
 #include "edit/document.h"
 #include "formats/png_file.h"
 #include "gfx/master_palette.h"
@@ -238,6 +239,38 @@ TEST_F(CliTest, InfoReportsWhatTheImportRead) {
   EXPECT_EQ(pointers.at("35"), title::kExportedList35);
   EXPECT_FALSE(pointers.contains("0"));
   EXPECT_FALSE(pointers.contains("7"));
+
+  const nlohmann::json& image = info.at("image");
+  EXPECT_EQ(image.at("header"), "iNES");
+  EXPECT_EQ(image.at("prgBytes"), 16 * 16384);
+  EXPECT_EQ(image.at("chrBytes"), 16 * 8192);
+  EXPECT_EQ(image.at("trainer"), false);
+  EXPECT_EQ(image.at("gameCheck"), true);
+  const std::vector<std::uint8_t> file = fileBytes(demo);
+  EXPECT_EQ(image.at("file").at("sha1"), lowerHex(sha1Of(file)));
+  EXPECT_EQ(image.at("headerless").at("crc32"),
+            lowerHex(crc32Of(std::span(file).subspan(kRomHeaderSize))));
+  EXPECT_EQ(image.at("headerless").at("md5").get<std::string>().size(), 32u);
+}
+
+TEST_F(CliTest, RenderDrawsInTheColoursOfAMasterPaletteFile) {
+  const std::string demo = demoPath();
+  std::vector<std::uint8_t> grey(200, 0x42);
+  grey.back() = 0;  // past the first 192 bytes: a trailing tag, not read
+  writeFileBytes(folder / "grey.pal", grey);
+  const CliRun drawn = run({"render", demo, "--view", "screen0", "--master-palette",
+                            path("grey.pal"), "-o", path("grey.png")});
+  ASSERT_EQ(drawn.exitCode, 0) << drawn.err;
+  const RgbImage image = decodePng(readFileBytes(folder / "grey.png")).value();
+  EXPECT_TRUE(std::all_of(image.pixels.begin(), image.pixels.end(),
+                          [](std::uint32_t pixel) { return pixel == 0x424242; }));
+
+  writeFileBytes(folder / "short.pal", std::vector<std::uint8_t>(100, 0));
+  const CliRun refused = run({"render", demo, "--view", "screen0", "--master-palette",
+                              path("short.pal"), "-o", path("short.png")});
+  EXPECT_EQ(refused.exitCode, 5);
+  EXPECT_NE(refused.err.find("this one has 100"), std::string::npos) << refused.err;
+  EXPECT_FALSE(fs::exists(folder / "short.png"));
 }
 
 TEST_F(CliTest, ResaveWritesWhatTheExportProducesAndReopensTheSame) {
