@@ -108,7 +108,8 @@ std::span<const Target> targets() {
       {"bps_apply", fuzzBpsApply},         {"patch_round_trip", fuzzPatchRoundTrip},
       {"picture_import", fuzzPictureImport}, {"nam_import", fuzzNamImport},
       {"pal_import", fuzzPalImport},       {"chr_import", fuzzChrImport},
-      {"clipboard_paste", fuzzClipboardPaste},
+      {"clipboard_paste", fuzzClipboardPaste}, {"bps_metadata", fuzzBpsMetadata},
+      {"master_palette", fuzzMasterPalette},
   };
   return all;
 }

@@ -17,5 +17,7 @@ int fuzzNamImport(const std::uint8_t* data, std::size_t size);       // a .nam f
 int fuzzPalImport(const std::uint8_t* data, std::size_t size);       // a .pal file of colours
 int fuzzChrImport(const std::uint8_t* data, std::size_t size);       // a .chr file
 int fuzzClipboardPaste(const std::uint8_t* data, std::size_t size);  // pasted text
+int fuzzBpsMetadata(const std::uint8_t* data, std::size_t size);     // a .bps noting its source
+int fuzzMasterPalette(const std::uint8_t* data, std::size_t size);   // a .pal of RGB colours
 
 }  // namespace pelmora::fuzz

@@ -14,6 +14,8 @@
 #include "formats/png_file.h"
 #include "fuzz_support.h"
 #include "gfx/master_palette.h"
+#include "patch/bps_metadata.h"
+#include "patch/bps_patch.h"
 #include "patch/patch_file.h"
 #include "picture/tile_sheet_picture.h"
 #include "picture/title_render.h"
@@ -52,6 +54,37 @@ std::vector<std::pair<std::string, Bytes>> editedImages() {
   longer.resize(longer.size() + 0x100, 0xEA);
   images.emplace_back("longer", longer);
   return images;
+}
+
+// Patches that note their source in the metadata, as this program writes them, and one with
+// another program's metadata.
+void metadataSeeds(const SeedSink& sink) {
+  const Bytes& saved = savedDemoBytes();
+  for (const auto& [name, image] : editedImages())
+    sink(name + "-noted.bps", createBpsPatch(saved, image, bpsSourceMetadata(saved)));
+  sink("foreign-metadata.bps", createBpsPatch(saved, editedImages().front().second,
+                                              "<?xml version=\"1.0\"?><patch><title>x</title></patch>"));
+}
+
+void masterPaletteSeeds(const SeedSink& sink) {
+  ColourTables tables;
+  Bytes small;
+  Bytes full;
+  for (int emphasis = 0; emphasis < 8; ++emphasis) {
+    buildMasterPalette(PpuRegisters{0, static_cast<std::uint8_t>(emphasis << 5)}, tables);
+    for (std::size_t colour = 0; colour < 64; ++colour) {
+      const ColourValue value = tables.masterPalette[colour];
+      for (int shift = 0; shift < 24; shift += 8) {
+        full.push_back(static_cast<std::uint8_t>(value >> shift));
+        if (emphasis == 0) small.push_back(static_cast<std::uint8_t>(value >> shift));
+      }
+    }
+  }
+  sink("built-in-64.pal", small);
+  sink("built-in-512.pal", full);
+  Bytes tagged = small;
+  for (const char c : std::string("tagged by its maker")) tagged.push_back(static_cast<std::uint8_t>(c));
+  sink("tagged.pal", tagged);
 }
 
 void patchSeeds(PatchFormat format, const SeedSink& sink) {
@@ -154,6 +187,10 @@ void makeSeeds(std::string_view target, const SeedSink& sink) {
     roundTripSeeds(sink);
   } else if (target == "picture_import") {
     pictureSeeds(sink);
+  } else if (target == "bps_metadata") {
+    metadataSeeds(sink);
+  } else if (target == "master_palette") {
+    masterPaletteSeeds(sink);
   } else {
     fileSeeds(target, sink);
   }
