@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/user_dialogs.h"
+#include "window_lookup.h"
 #include "demo/demo_image.h"
 #include "rom/rom_file.h"
 

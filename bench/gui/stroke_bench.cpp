@@ -17,6 +17,9 @@
 #include "demo/demo_image.h"
 #include "rom/rom_file.h"
 
+using pelmora::test::action;
+using pelmora::test::view;
+
 namespace {
 
 using OpenWindow = pelmora::bench::DemoWindow;
@@ -41,7 +44,7 @@ void send(QWidget* view, QEvent::Type type, QPointF position, Qt::MouseButtons b
 // Starts a stroke with `tile` at the first stored cell.
 void pressWith(pelmora::app::MainWindow& window, int tile) {
   window.document().state.selectedTile = static_cast<std::uint8_t>(tile);
-  send(window.NAT0, QEvent::MouseButtonPress, cellCentre(0), Qt::LeftButton);
+  send(view(window, "NAT0"), QEvent::MouseButtonPress, cellCentre(0), Qt::LeftButton);
 }
 
 // Each move enters the next stored cell with the button held (first argument 1) or without it
@@ -56,22 +59,22 @@ void BM_StrokeMove(benchmark::State& state) {
   int tile = 0x40;
   if (held) pressWith(window, tile);
   int step = 1;
-  const int repaintsBefore = window.NAT0->repaintRequests();
+  const int repaintsBefore = view(window, "NAT0")->repaintRequests();
   for (auto _ : state) {
     if (step == kStoredCells) {
       state.PauseTiming();
       if (held) {
-        send(window.NAT0, QEvent::MouseButtonRelease, cellCentre(step - 1), Qt::NoButton);
+        send(view(window, "NAT0"), QEvent::MouseButtonRelease, cellCentre(step - 1), Qt::NoButton);
         pressWith(window, tile ^= 1);
       }
       step = 1;
       state.ResumeTiming();
     }
-    send(window.NAT0, QEvent::MouseMove, cellCentre(step++), held ? Qt::LeftButton : Qt::NoButton);
+    send(view(window, "NAT0"), QEvent::MouseMove, cellCentre(step++), held ? Qt::LeftButton : Qt::NoButton);
     if (painted) QCoreApplication::processEvents();
   }
   state.counters["viewRedraws"] = benchmark::Counter(
-      window.NAT0->repaintRequests() - repaintsBefore, benchmark::Counter::kAvgIterations);
+      view(window, "NAT0")->repaintRequests() - repaintsBefore, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_StrokeMove)
     ->ArgNames({"held", "painted"})

@@ -16,15 +16,18 @@
 #include "app/tile_pixel_canvas.h"
 #include "bench_window.h"
 #include "demo/demo_image.h"
-#include "edit/tile_usage.h"
+#include "state/tile_usage.h"
 #include "rom/rom_file.h"
+
+using pelmora::test::action;
+using pelmora::test::view;
 
 namespace {
 
 // The demo open, the Tile Editor shown on the tile most cells of the title use.
 struct OpenWindow : pelmora::bench::DemoWindow {
   OpenWindow() {
-    window.actionTileEditor->trigger();
+    action(window, "actionTileEditor")->trigger();
     window.document().state.selectedTile = mostUsedTile();
     window.tileEditor()->refresh();
     QApplication::processEvents();

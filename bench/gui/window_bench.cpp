@@ -19,6 +19,9 @@
 #include "demo/demo_image.h"
 #include "rom/rom_file.h"
 
+using pelmora::test::action;
+using pelmora::test::view;
+
 namespace {
 
 using OpenWindow = pelmora::bench::DemoWindow;
@@ -50,9 +53,9 @@ void BM_MouseMoveWithReadout(benchmark::State& state) {
   OpenWindow open;
   const int zoom = static_cast<int>(state.range(0));
   open.window.setZoom(zoom);
-  const int redrawsBefore = open.window.NAT0->repaintRequests();
-  sendMoves(state, open.window.NAT0, zoom);
-  state.counters["surfaceRedraws"] = open.window.NAT0->repaintRequests() - redrawsBefore;
+  const int redrawsBefore = view(open.window, "NAT0")->repaintRequests();
+  sendMoves(state, view(open.window, "NAT0"), zoom);
+  state.counters["surfaceRedraws"] = view(open.window, "NAT0")->repaintRequests() - redrawsBefore;
 }
 BENCHMARK(BM_MouseMoveWithReadout)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
@@ -110,10 +113,10 @@ BENCHMARK(BM_CopySamePixels)->Unit(benchmark::kMicrosecond);
 // of its size.
 void BM_RedrawViewWithGrid(benchmark::State& state) {
   OpenWindow open;
-  open.window.actionGrid->setChecked(state.range(0) != 0);
-  QImage target(open.window.NAT0->size(), QImage::Format_RGB32);
+  action(open.window, "actionGrid")->setChecked(state.range(0) != 0);
+  QImage target(view(open.window, "NAT0")->size(), QImage::Format_RGB32);
   for (auto _ : state) {
-    open.window.NAT0->render(&target);
+    view(open.window, "NAT0")->render(&target);
     benchmark::DoNotOptimize(target.constBits());
   }
 }

@@ -1,8 +1,21 @@
 #include "app/control_area.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QVariant>
 
+#include "app/colour_square.h"
+#include "app/editor_document.h"
+#include "app/keyboard_cursor.h"
 #include "app/picture_surface.h"
+#include "app/tool_manager.h"
+#include "app/window_fonts.h"
+#include "edit/tile_placement.h"
+#include "gfx/cell_redraw.h"
+#include "gfx/tile_redraw.h"
+#include "palette/palette_edit.h"
 
 namespace pelmora::app {
 namespace {
@@ -16,8 +29,123 @@ QRect scaledRect(const QRect& rect, int zoom) {
 
 }  // namespace
 
-ControlArea::ControlArea(QSize baseSize, QWidget* parent) : QWidget(parent), baseSize_(baseSize) {
-  setFixedSize(baseSize);
+ControlArea::ControlArea(EditorDocument& document, ActionRegistry& actions, ToolManager& tools,
+                         QWidget* parent)
+    : QWidget(parent), document_(document) {
+  setObjectName(QStringLiteral("controlArea"));
+  setFixedSize(kWidth, kHeight);
+  setFont(windowFont());
+  buildControls(actions);
+  for (const int nameTable : {0, 2}) {
+    tools.attachScreen(screenView(nameTable), nameTable);
+    tools.attachAttributes(attributes_[nameTable / 2], nameTable);
+  }
+  installMarks();
+  installReadouts(tools);
+  auto* cursor = new KeyboardCursor(document, tools, this);
+  cursor->attach(screens_[0], attributes_[0], screens_[1], attributes_[1]);
+  connectDocument();
+  redrawAll();
+  showFile();
+}
+
+// The controls go while the surfaces they show are still there (QWidget would delete them only
+// after this class's members).
+ControlArea::~ControlArea() {
+  const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  qDeleteAll(controls);
+}
+
+PictureSurface* ControlArea::screenView(int nameTable) const {
+  return screens_[nameTable == 0 ? 0 : 1];
+}
+
+void ControlArea::connectDocument() {
+  connect(&document_, &EditorDocument::changed, this, &ControlArea::showChange);
+  connect(&document_, &EditorDocument::cellsChanged, this,
+          [this](int nameTable, const std::vector<CellPosition>& cells) {
+            redrawScreenCells(views_, nameTable, cells, document_.state(), document_.colours());
+          });
+  connect(&document_, &EditorDocument::quadrantsChanged, this,
+          [this](int nameTable, const std::vector<CellPosition>& quadrants) {
+            redrawAttributeQuadrants(views_, nameTable, quadrants, document_.state(),
+                                     document_.colours());
+          });
+  connect(&document_, &EditorDocument::tileChanged, this, [this](std::uint8_t tile) {
+    redrawTile(views_, document_.state(), tile, document_.colours());
+  });
+  connect(&document_, &EditorDocument::previewed, this, &ControlArea::showState);
+  connect(&document_, &EditorDocument::selectedTileChanged, this, &ControlArea::showSelectedTile);
+  connect(&document_, &EditorDocument::selectionChanged, this, &ControlArea::showSelection);
+  connect(&document_, &EditorDocument::fileChanged, this, &ControlArea::showFile);
+}
+
+// Name table bytes show only on the screen and attribute views; everything the colours or the
+// tiles come from shows everywhere, and a changed image means a re-imported screen.
+void ControlArea::showChange(PartSet parts) {
+  const bool everything = parts.empty() || parts.touchesViewPalette() ||
+                          parts.contains(StatePart::kTileSheet) ||
+                          parts.contains(StatePart::kCoinPalette) ||
+                          parts.contains(StatePart::kRomBody) ||
+                          parts.contains(StatePart::kRomHeader);
+  if (everything) {
+    redrawAll();
+    return;
+  }
+  const EditorState& state = document_.state();
+  if (parts.contains(StatePart::kPpuImage)) {
+    redrawNameTableView(views_, 0, state, document_.colours());
+    redrawAttributeView(views_, state, document_.colours());
+    redrawNameTableView(views_, 2, state, document_.colours());
+  }
+  if (parts.contains(StatePart::kCoinEnabled)) coinBox_->setChecked(state.coinEnabled);
+}
+
+void ControlArea::redrawAll() {
+  showState(document_.state());
+  coinBox_->setChecked(document_.state().coinEnabled);
+  showSelectedTile();
+}
+
+// The views and squares as `state` would show them: the document's, or a colour being tried.
+void ControlArea::showState(const EditorState& state) {
+  const ColourTables& colours = document_.colours();
+  redrawViews(views_, state, colours);
+  copyTilePreview(views_.PAT0, state.selectedTile, views_.picSelTile);
+  const auto show = [&colours](const std::vector<ColourSquare*>& squares, const auto& values) {
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+      squares[i]->showColour(QString::fromStdString(paletteCaption(values[i])),
+                             toQColor(colours.lookup(values[i])), lightCaption(values[i]));
+    }
+  };
+  show(romSquares_, state.romPalette);
+  show(setSquares_, state.bkgPalettes);
+  show(coinSquares_, state.coinPalette);
+}
+
+void ControlArea::showSelectedTile() {
+  const std::uint8_t tile = document_.state().selectedTile;
+  tileId_->setText(QString::fromStdString(tileIdCaption(tile)));
+  copyTilePreview(views_.PAT0, tile, views_.picSelTile);
+  if (gridShown_) tileSheet_->update();  // the frame around the selected tile moves
+}
+
+// Open: the controls work once a document is open, and the first attribute option is chosen.
+void ControlArea::showFile() {
+  const bool loaded = document_.loaded();
+  for (QWidget* control : {static_cast<QWidget*>(cmdChangePal_), attributeFrame_, paletteFrame_})
+    control->setEnabled(loaded);
+  for (PictureSurface* view : {screens_[0], screens_[1], attributes_[0], attributes_[1], tileSheet_})
+    view->setEnabled(loaded);
+  cmdSaveFile_->setEnabled(loaded);
+  if (loaded) attributeOptions_[0]->setChecked(true);
+}
+
+void ControlArea::showSelection() {
+  const std::optional<CellSelection>& selection = document_.selection();
+  if (shownSelection_) screenView(shownSelection_->nameTable)->update();
+  shownSelection_ = selection;
+  if (selection) screenView(selection->nameTable)->update();
 }
 
 // Nothing changes at the zoom already shown (start-up at 1x touches no control).
@@ -27,7 +155,7 @@ void ControlArea::setZoom(int zoom) {
   const QList<QWidget*> children = findChildren<QWidget*>();
   for (QWidget* child : children) rememberBase(child);
   zoom_ = zoom;
-  setFixedSize(baseSize_ * zoom);
+  setFixedSize(QSize(kWidth, kHeight) * zoom);
   scaleWidget(this);
   for (QWidget* child : children) scaleWidget(child);
 }

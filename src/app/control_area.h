@@ -1,30 +1,114 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "app/editor_document.h"
+#include "edit/byte_change.h"
+#include "gfx/screen_views.h"
+#include "state/tile_usage.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
 
 namespace pelmora::app {
 
-// The main window's client area: every control at its place and size at 1x, all of them
-// scaled together at 2x and 3x (places, sizes and fonts). The area keeps its size fixed; the
-// window shows it top-left in a scroll area.
+class ActionRegistry;
+class ColourSquare;
+class EditorDocument;
+class PictureSurface;
+class ToolManager;
+
+// The main window's client area, 823 x 554 at 1x: the buttons, the five views, the selected
+// tile, the attribute options and the palette squares, each named as on the form. It draws
+// from the document's signals and turns each control's event into one core call, one command
+// or one action. All controls are scaled together at 2x and 3x (places, sizes and fonts).
 class ControlArea : public QWidget {
   Q_OBJECT
 
  public:
-  ControlArea(QSize baseSize, QWidget* parent);
+  static constexpr int kWidth = 823;
+  static constexpr int kHeight = 554;
 
-  // Scales every control (made before this call) to `zoom` times its size at 1x.
+  ControlArea(EditorDocument& document, ActionRegistry& actions, ToolManager& tools,
+              QWidget* parent);
+  ~ControlArea() override;
+
+  // Scales every control to `zoom` times its size at 1x.
   void setZoom(int zoom);
   int zoom() const { return zoom_; }
   // A position in the area at 1x, in the area's current pixels.
   QPoint scaled(QPoint base) const { return base * zoom_; }
 
+  const ScreenViews& views() const { return views_; }
+  PictureSurface* screenView(int nameTable) const;
+
+  // Marks over the views, as the View menu chooses them.
+  void setGridShown(bool shown);
+  void setShadingShown(bool shown);
+  void setFreeTilesShown(bool shown);
+  bool gridShown() const { return gridShown_; }
+  bool shadingShown() const { return shadingShown_; }
+
+  // Draws every view, square and control from the document again.
+  void redrawAll();
+
+ signals:
+  // What lies under the pointer, for the status bar (empty when it left).
+  void readoutChanged(const QString& text);
+  // A palette square was opened (double-clicked; coin squares clicked): which list, which entry.
+  void colourSquareOpened(std::uint8_t target, int index);
+
  private:
+  // control_area_controls.cpp
+  void buildControls(ActionRegistry& actions);
+  void buildFileButtons(ActionRegistry& actions);
+  void buildViews();
+  void buildAttributeControls();
+  void buildPaletteFrame();
+  void buildMarks();
+  // control_area_marks.cpp
+  void installMarks();
+  void installReadouts(ToolManager& tools);
+  std::string followTileUsage(double x, double y);
+  void showReadout(const std::string& text);
+  // control_area.cpp
+  void connectDocument();
+  void showChange(PartSet parts);
+  void showState(const EditorState& state);
+  void showSelectedTile();
+  void showFile();
+  void showSelection();
   void rememberBase(QWidget* widget);
   void scaleWidget(QWidget* widget) const;
 
-  QSize baseSize_;
+  EditorDocument& document_;
+  ScreenViews views_;
   int zoom_ = 1;
+  bool gridShown_ = false;
+  bool shadingShown_ = false;
+  bool freeTilesShown_ = false;
+  std::optional<CellSelection> shownSelection_;
+  std::vector<TileCell> tileUsers_;  // carried cells showing the tile under the pointer
+
+  QPushButton* cmdSaveFile_ = nullptr;
+  QPushButton* cmdChangePal_ = nullptr;
+  std::array<PictureSurface*, 2> screens_{};     // NAT0, NAT1
+  std::array<PictureSurface*, 2> attributes_{};  // ATT0, ATT1
+  PictureSurface* tileSheet_ = nullptr;          // PAT0
+  PictureSurface* selectedTile_ = nullptr;       // picSelTile
+  QLabel* tileId_ = nullptr;
+  QWidget* attributeFrame_ = nullptr;
+  std::array<QRadioButton*, 4> attributeOptions_{};
+  QWidget* paletteFrame_ = nullptr;
+  std::vector<ColourSquare*> romSquares_;
+  std::vector<ColourSquare*> setSquares_;
+  std::vector<ColourSquare*> coinSquares_;
+  QCheckBox* coinBox_ = nullptr;
 };
 
 }  // namespace pelmora::app

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPen>
 
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 
 namespace pelmora::app {
 namespace {

@@ -1,302 +1,300 @@
 #include "app/main_window.h"
 
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
-#include <QGroupBox>
+#include <QAction>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollArea>
+#include <QStatusBar>
+#include <QTimer>
+#include <algorithm>
 
+#include "app/action_table.h"
 #include "app/app_resources.h"
-#include "app/colour_square.h"
 #include "app/control_area.h"
-#include "app/palette_selector.h"
-#include "app/picture_surface.h"
+#include "app/editor_document.h"
+#include "app/exchange_commands.h"
+#include "app/help_texts.h"
+#include "app/picture_import_command.h"
+#include "app/palette_editing.h"
 #include "app/program_files.h"
+#include "app/recent_files_menu.h"
+#include "app/rom_file_drops.h"
+#include "app/selection_commands.h"
+#include "app/tile_editor.h"
+#include "app/tool_manager.h"
 #include "app/user_dialogs.h"
+#include "app/view_picture_commands.h"
 #include "app/window_title.h"
-#include "edit/attribute_edit.h"
-#include "edit/single_edits.h"
-#include "edit/tile_placement.h"
+#include "edit/pointer_readout.h"
 #include "palette/palette_edit.h"
-#include "rom/load_failure.h"
 
 namespace pelmora::app {
 namespace {
 
-const QString kRomFilter = QStringLiteral("NES Rom (*.nes)");
-const QPoint kSelectorFirstPlace(138, 435);
+constexpr int kNoticeMs = 10000;
 
-std::filesystem::path toPath(const QString& path) {
-  return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-// Why an Open failed, in the user's words.
-QString openFailureReason(const OpenResult& result, const QString& path) {
-  if (!result.reason.empty()) return QString::fromStdString(result.reason);
-  return QString::fromStdString(loadFailureReason(toPath(path), result.loadCode));
+// What the window shows around its control area. Before the window is first shown its widgets
+// have not been laid out (the scroll area's viewport still has Qt's default size), so the
+// frame is then taken from the menu bar and the status bar the window will have.
+QSize frameAroundControls(const QMainWindow& window, const QScrollArea& area) {
+  if (window.isVisible()) return window.size() - area.viewport()->size();
+  return {0, window.menuBar()->sizeHint().height() + window.statusBar()->sizeHint().height()};
 }
 
 }  // namespace
 
 MainWindow::MainWindow(UserDialogs& dialogs) : dialogs_(dialogs) {
   registerResources();
-  setAcceptDrops(true);
-  controlArea_ = new ControlArea(QSize(kClientWidth, kClientHeight), this);
+  acceptRomFileDrops(*this, [this](const QString& path) { openPath(path); });
+  setWindowTitle(app::windowTitle());
+  openDialogFolder_ = openDialogStartFolder();
+  document_ = new EditorDocument(this);
+  buildActions();
   scrollArea_ = new QScrollArea(this);
   scrollArea_->setObjectName(QStringLiteral("controlScrollArea"));
   scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   scrollArea_->setFrameShape(QFrame::NoFrame);
-  scrollArea_->setWidget(controlArea_);
+  area_ = new ControlArea(*document_, *actions_, *tools_, scrollArea_);
+  scrollArea_->setWidget(area_);
   setCentralWidget(scrollArea_);
-  buildControls();
-  buildMenus();
+  auto* pictures = new ViewPictureCommands(*document_, dialogs_, *actions_, *area_, *this);
+  connect(pictures, &ViewPictureCommands::message, this, &MainWindow::showStatusMessage);
+  buildDocks();
+  actions_->buildMenus(mainWindowActions());
+  connectActions();
   buildStatusBar();
-  installOverlays();
-  installEditing();
-  connectReadouts();
-  buildTileEditing();
-  loadStartUpState();
-}
-
-// The selector goes first, without a closing: the main window is no longer there to take its
-// colour. The controls go next, while the surfaces they show are still there (QWidget would
-// delete them only after this class's members).
-MainWindow::~MainWindow() {
-  paletteSelector_.reset();
-  delete scrollArea_;
-}
-
-void MainWindow::loadStartUpState() {
-  setWindowTitle(app::windowTitle());
-  openDialogFolder_ = openDialogStartFolder();
-  buildMasterPalette(document_.state.ppuRegisters, colours_);
-  pelmora::initEditorState(document_.state);
-  resetColourOptions();
-  redrawAll();
-  setEditingEnabled(false);
-  cmdSaveFile->setEnabled(false);
-  actionSave->setEnabled(false);
+  connectDocument();
   setGridShown(settings_.gridShown());
   setZoom(settings_.zoom());
 }
 
-void MainWindow::resetColourOptions() {
-  for (std::size_t i = 0; i < optAttSel.size(); ++i) {
-    QPalette colours = optAttSel[i]->palette();
-    colours.setColor(optAttSel[i]->backgroundRole(), toQColor(colours_.attributeColours[i]));
-    optAttSel[i]->setPalette(colours);
-  }
+// The selector goes first, without a closing: the main window is no longer there to take its
+// colour. The controls go next, while the document they show is still there.
+MainWindow::~MainWindow() {
+  delete palette_;
+  delete tileEditor_;
+  delete scrollArea_;
 }
 
-// A cancelled Open leaves the document, its file and the Save command as they were. Unsaved
-// edits are offered for saving before the file dialog shows.
-void MainWindow::openFile() {
-  if (!mayDiscardDocument()) return;
-  const std::optional<QString> chosen = dialogs_.chooseRomFile(this, openDialogFolder_, kRomFilter);
-  if (!chosen || chosen->isEmpty()) {
-    dialogs_.showMessage(this, app::windowTitle(), QStringLiteral("No file loaded!"), {});
-    return;
-  }
-  openChosenPath(*chosen);
+// The actions of the table, the tools' and the file exchanges'; the menus are built from them
+// once every list has added its own.
+void MainWindow::buildActions() {
+  actions_ = new ActionRegistry(*this);
+  actions_->createActions(mainWindowActions());
+  tools_ = new ToolManager(*document_, *actions_,
+                           [this](const QString& text) { showRefusal(text); }, this);
+  registerTools(*tools_);
+  auto* exchanges = new ExchangeCommands(*document_, dialogs_, *actions_, *this);
+  connect(exchanges, &ExchangeCommands::message, this, &MainWindow::showStatusMessage);
+  selection_ = new SelectionCommands(*document_, *actions_, *tools_, this);
+  connect(selection_, &SelectionCommands::message, this,
+          [this](const QString& text) { showStatusMessage(text); });
+  pictureImport_ = new PictureImportCommand(*document_, dialogs_, *this);
+  connect(pictureImport_, &PictureImportCommand::message, this, &MainWindow::showStatusMessage);
 }
 
-void MainWindow::openPath(const QString& path) {
-  if (mayDiscardDocument()) openChosenPath(path);
+void MainWindow::connectActions() {
+  using Handler = void (MainWindow::*)();
+  const std::pair<const char*, Handler> triggers[] = {
+      {"actionOpen", &MainWindow::openFile},
+      {"actionOpenDemo", &MainWindow::openDemoImage},
+      {"actionSave", &MainWindow::saveFile},
+      {"actionSaveAs", &MainWindow::saveFileAs},
+      {"actionCreatePatch", &MainWindow::createPatchFile},
+      {"actionApplyPatch", &MainWindow::applyPatchFile},
+      {"actionUndo", &MainWindow::undoLastEdit},
+      {"actionNextPaletteSet", &MainWindow::nextPaletteSet},
+  };
+  for (const auto& [id, handler] : triggers)
+    connect(actions_->find(QLatin1String(id)), &QAction::triggered, this, handler);
+  const auto action = [this](const char* id) { return actions_->find(QLatin1String(id)); };
+  connect(action("actionRedo"), &QAction::triggered, document_, &EditorDocument::redo);
+  connect(action("actionExit"), &QAction::triggered, this, &QWidget::close);
+  connect(action("actionImportPicture"), &QAction::triggered, this,
+          [this] { pictureImport_->run(zoom_); });
+  connect(action("actionZoomIn"), &QAction::triggered, this, [this] { setZoom(zoom_ + 1); });
+  connect(action("actionZoomOut"), &QAction::triggered, this, [this] { setZoom(zoom_ - 1); });
+  connect(action("actionActualSize"), &QAction::triggered, this, [this] { setZoom(1); });
+  connect(action("actionGrid"), &QAction::toggled, this, &MainWindow::setGridShown);
+  connect(action("actionShading"), &QAction::toggled, this, &MainWindow::setShadingShown);
+  connect(action("actionShowFreeTiles"), &QAction::toggled, this, &MainWindow::setFreeTilesShown);
+  connect(action("actionShortcuts"), &QAction::triggered, this, [this] {
+    dialogs_.showInformation(this, tr("Keyboard Shortcuts"), shortcutsText(*this));
+  });
+  connect(action("actionAbout"), &QAction::triggered, this,
+          [this] { dialogs_.showInformation(this, tr("About Pelmora"), aboutText()); });
+  action("actionRedo")->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                      QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  action("actionOpenDemo")->setVisible(!demoImagePath().isEmpty());
+  action("actionExportAtZoomShown")->setChecked(true);
+  action("actionShading")->setChecked(settings_.shadingShown());
+  setShadingShown(settings_.shadingShown());
+  action("actionShowFreeTiles")->setChecked(settings_.freeTilesShown());
+  setFreeTilesShown(settings_.freeTilesShown());
+  palette_ = new PaletteEditing(*document_, settings_, *area_, *this);
+  recent_ = new RecentFilesMenu(*actions_->menu(QStringLiteral("recentMenu")), settings_,
+                                [this](const QString& path) { openPath(path); });
 }
 
-// A failed Open leaves the document, its file and the Save command as they were, and says why.
-void MainWindow::openChosenPath(const QString& path) {
-  const std::optional<OpenResult> opened = openConfirmedDocument(path);
-  if (!opened) return;  // not an image of the game, and the user chose to keep the document
-  const OpenResult& result = *opened;
-  if (result.status != OpenStatus::kOpened) {
-    dialogs_.showMessage(this, app::windowTitle(), QStringLiteral("Error loading file!"),
-                         openFailureReason(result, path));
-    return;
-  }
-  showLoaded(path);
-  dialogs_.showMessage(this, app::windowTitle(), QStringLiteral("File loaded!"), {});
+// The Tile Editor dock, hidden until View > Tile Editor shows it. Shown docked, the window
+// grows by what the dock takes from the views, once the dock has been laid out, rather than
+// squeezing the views into scrolling.
+void MainWindow::buildDocks() {
+  tileEditor_ = new TileEditor(*document_, this);
+  addDockWidget(Qt::RightDockWidgetArea, tileEditor_);
+  tileEditor_->hide();
+  QAction* toggle = actions_->adopt(tileEditor_->toggleViewAction(), "actionTileEditor",
+                                    QT_TRANSLATE_NOOP("Actions", "&Tile Editor"));
+  actions_->addToPlaceholder("@docks", toggle);
+  connect(tileEditor_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    if (!visible || tileEditor_->isFloating() || !isVisible()) return;
+    QTimer::singleShot(0, this, [this] {
+      const int missing = area_->width() - centralWidget()->width();
+      if (missing > 0) resize(width() + missing, height());
+    });
+  });
+  connect(tileEditor_, &TileEditor::tileEdited, this, &MainWindow::noteTileEdit);
+  tileEditor_->refresh();
 }
 
-void MainWindow::showLoaded(const QString& path) {
-  showCaption(path);
-  editing_.selectionAnchor.reset();
-  editing_.selection.reset();
-  refreshHistoryState();
-  optAttSel[0]->setChecked(true);
-  redrawAll();
-  cmdSaveFile->setEnabled(true);
-  actionSave->setEnabled(true);
-  setEditingEnabled(true);
-  rememberRecent(QFileInfo(path).absoluteFilePath());
+// The readout of what lies under the pointer on the left, transient messages, and the current
+// palette set on the right.
+void MainWindow::buildStatusBar() {
+  readout_ = new QLabel(this);
+  readout_->setObjectName(QStringLiteral("readout"));
+  // An ignored width keeps a new text from laying the bar out again on every pointer move.
+  readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  readout_->setTextFormat(Qt::PlainText);
+  statusBar()->addWidget(readout_, 1);
+  paletteSetLabel_ = new QLabel(this);
+  paletteSetLabel_->setObjectName(QStringLiteral("paletteSetLabel"));
+  statusBar()->addPermanentWidget(paletteSetLabel_);
+  refreshPaletteSetLabel();
+  connect(area_, &ControlArea::readoutChanged, this, &MainWindow::showReadout);
 }
 
-void MainWindow::openStartupArguments(const QStringList& arguments) {
-  for (const QString& argument : arguments) {
-    if (argument.startsWith(QLatin1Char('-'))) continue;
-    openPath(argument);
-    return;
-  }
+void MainWindow::connectDocument() {
+  connect(document_, &EditorDocument::historyChanged, this, &MainWindow::refreshHistoryActions);
+  connect(document_, &EditorDocument::changed, this, &MainWindow::refreshPaletteSetLabel);
+  connect(document_, &EditorDocument::fileChanged, this,
+          [this] { actions_->setDocumentOpen(document_->loaded()); });
+  actions_->setDocumentOpen(false);
+  refreshHistoryActions();
 }
 
-// Always writes the shown image to the file it was loaded from; a failed export writes nothing.
-void MainWindow::saveFile() {
-  finishStroke();
-  if (!confirmWriteIntoImage()) return;
-  const SaveResult result = saveDocument(document_);
-  refreshHistoryState();
-  showSaveResult(result);
-}
-
-void MainWindow::exitProgram() {
-  close();
-}
-
-// However the main window closes, an open selector closes first and hands its colour back
-// while the main window is still there to store it; then unsaved edits are offered for saving,
-// and a cancel keeps the window open.
-void MainWindow::closeEvent(QCloseEvent* event) {
-  closePaletteSelector();
-  if (mayDiscardDocument()) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
-
-void MainWindow::redrawAll() {
-  redrawViews(views_, document_.state, colours_);
-  const std::uint8_t tile = document_.state.selectedTile;
-  pressTileSheet(0, 0, static_cast<float>(tileSheetX(tile)), static_cast<float>(tileSheetY(tile)));
-  refreshPaletteLabels();
-}
-
-void MainWindow::setEditingEnabled(bool enabled) {
-  const std::array<QWidget*, 8> controls = {cmdChangePal, NAT0, NAT1,      ATT0,
-                                            ATT1,         PAT0, fraAttSel, fraPalEdit};
-  for (QWidget* control : controls) control->setEnabled(enabled);
-  actionNextPaletteSet->setEnabled(enabled);
-  refreshEditActions();
-}
-
-void MainWindow::pressTileSheet(int /*button*/, int /*shift*/, float x, float y) {
-  if (!chooseTile(document_.state, x, y)) return;
-  lblTileID->setText(QString::fromStdString(tileIdCaption(document_.state.selectedTile)));
-  copyTilePreview(views_.PAT0, document_.state.selectedTile, views_.picSelTile);
-  if (gridShown()) PAT0->update();  // the frame around the selected tile moves
-  emit selectedTileShown();
-}
-
-// Any button places (or, with the select tool, starts a rectangle); the press starts a stroke
-// that the moves with the button held carry on.
-void MainWindow::pressNameTable0(int /*button*/, int /*shift*/, float x, float y) {
-  pressScreen(0, x, y);
-}
-
-void MainWindow::pressNameTable2(int /*button*/, int /*shift*/, float x, float y) {
-  pressScreen(2, x, y);
-}
-
-void MainWindow::pressAttributes0(int /*button*/, int /*shift*/, float x, float y) {
-  pressAttributes(0, x, y);
-}
-
-// The attribute table of name table 2 is shown but not stored: a press there says so.
-void MainWindow::pressAttributes2(int /*button*/, int /*shift*/, float x, float y) {
-  pressAttributes(2, x, y);
-}
-
-void MainWindow::selectAttributePalette(int index) {
-  pelmora::selectAttributePalette(document_.state, index);
+// Undo and Redo name the step they take back or do again; the caption marks unsaved edits.
+void MainWindow::refreshHistoryActions() {
+  const EditHistory& history = document_->core().history;
+  QAction* undo = actions_->find(QStringLiteral("actionUndo"));
+  QAction* redo = actions_->find(QStringLiteral("actionRedo"));
+  undo->setEnabled(document_->canUndo());
+  redo->setEnabled(document_->canRedo());
+  undo->setText(history.canUndo() ? tr("&Undo %1").arg(QLatin1String(history.undoName()))
+                                  : tr("&Undo"));
+  redo->setText(history.canRedo() ? tr("&Redo %1").arg(QLatin1String(history.redoName()))
+                                  : tr("&Redo"));
+  setWindowModified(document_->loaded() && document_->core().isModified());
 }
 
 void MainWindow::nextPaletteSet() {
-  if (!document_.loaded) return;
-  cyclePaletteSet(document_.state);
-  redrawAll();
-  refreshPaletteSetLabel();
+  if (!document_->loaded()) return;
+  cyclePaletteSet(document_->state());
+  document_->announce({});
 }
 
-void MainWindow::editRomPaletteColour(int index) {
-  openPaletteSelector(kTargetRomPalette, index);
+void MainWindow::refreshPaletteSetLabel() {
+  paletteSetLabel_->setText(
+      QString::fromStdString(paletteSetReadout(document_->state().paletteSet)));
 }
 
-void MainWindow::editBackgroundSetColour(int index) {
-  openPaletteSelector(kTargetBackgroundSets, index);
+const Document& MainWindow::document() const { return document_->core(); }
+
+Document& MainWindow::document() { return document_->core(); }
+
+void MainWindow::performCommand(EditCommand command) { document_->perform(std::move(command)); }
+
+void MainWindow::undoLastEdit() { document_->undo(); }
+
+void MainWindow::redrawAll() { area_->redrawAll(); }
+
+const ScreenViews& MainWindow::views() const { return area_->views(); }
+
+const ColourTables& MainWindow::colourTables() const { return document_->colours(); }
+
+void MainWindow::openPictureImport(const QString& path) { pictureImport_->openPreview(path, zoom_); }
+
+PictureImportDialog* MainWindow::pictureImportDialog() const { return pictureImport_->dialog(); }
+
+PaletteSelector* MainWindow::paletteSelector() const { return palette_->selector(); }
+
+bool MainWindow::gridShown() const { return area_->gridShown(); }
+
+void MainWindow::setGridShown(bool shown) {
+  QAction* grid = actions_->find(QStringLiteral("actionGrid"));
+  if (grid->isChecked() != shown) grid->setChecked(shown);  // toggles back here
+  settings_.setGridShown(shown);
+  area_->setGridShown(shown);
 }
 
-void MainWindow::editCoinColour(int index) {
-  openPaletteSelector(kTargetCoinPalette, index);
+void MainWindow::setShadingShown(bool shown) {
+  QAction* shading = actions_->find(QStringLiteral("actionShading"));
+  if (shading->isChecked() != shown) shading->setChecked(shown);  // toggles back here
+  settings_.setShadingShown(shown);
+  area_->setShadingShown(shown);
 }
 
-// The flag takes effect at the next save; nothing shows it but the box itself.
-void MainWindow::toggleCoin() {
-  performCommand(switchCoinCommand(document_.state, chkEnableCoin->isChecked()));
+void MainWindow::setFreeTilesShown(bool shown) {
+  QAction* freeTiles = actions_->find(QStringLiteral("actionShowFreeTiles"));
+  if (freeTiles->isChecked() != shown) freeTiles->setChecked(shown);
+  settings_.setFreeTilesShown(shown);
+  area_->setFreeTilesShown(shown);
 }
 
-// The colour goes in as one command, with every square the colour-0 rule stores with it.
-void MainWindow::storeSelectedColour(std::uint8_t colour) {
-  if (paletteSelector_) settings_.setSelectorPosition(paletteSelector_->pos());
-  EditCommand command = storeColourCommand(document_.state, colour);
-  if (command.empty()) {
-    redrawAll();  // takes back what the previews showed
+void MainWindow::setZoom(int zoom) {
+  zoom_ = std::clamp(zoom, 1, kMaximumZoom);
+  settings_.setZoom(zoom_);
+  applyZoom();
+}
+
+void MainWindow::applyZoom() {
+  area_->setZoom(zoom_);
+  actions_->find(QStringLiteral("actionZoomIn"))->setEnabled(zoom_ < kMaximumZoom);
+  actions_->find(QStringLiteral("actionZoomOut"))->setEnabled(zoom_ > 1);
+  // The window grows to show the whole area where the screen has room; it may be made
+  // smaller again, and the area then scrolls.
+  const QSize wanted = area_->size() + frameAroundControls(*this, *scrollArea_);
+  if (isVisible()) {
+    resize(size().expandedTo(wanted));
   } else {
-    performCommand(std::move(command));
+    resize(wanted);
   }
-  activateWindow();
 }
 
-// The document is left as it is: the colour is stored in a copy that only the views and the
-// squares show, until the selector closes and hands its colour to storeSelectedColour.
-void MainWindow::previewColour(std::uint8_t colour) {
-  EditorState preview = document_.state;
-  storePaletteColour(preview, colour);
-  showViewsOf(preview);
+void MainWindow::showReadout(const QString& text) {
+  if (readout_->text() != text) readout_->setText(text);
 }
 
-void MainWindow::showViewsOf(const EditorState& state) {
-  redrawViews(views_, state, colours_);
-  copyTilePreview(views_.PAT0, state.selectedTile, views_.picSelTile);
-  const auto show = [this](ColourSquare* square, std::uint8_t value) {
-    square->showColour(QString::fromStdString(paletteCaption(value)),
-                       toQColor(colours_.lookup(value)), lightCaption(value));
-  };
-  for (std::size_t i = 0; i < lbl_bkgpal0.size(); ++i) show(lbl_bkgpal0[i], state.romPalette[i]);
-  for (std::size_t i = 0; i < lbl_bkgpalAlt.size(); ++i)
-    show(lbl_bkgpalAlt[i], state.bkgPalettes[i]);
-  for (std::size_t i = 0; i < lbl_coinpal.size(); ++i) show(lbl_coinpal[i], state.coinPalette[i]);
+QString MainWindow::readoutText() const { return readout_->text(); }
+
+QString MainWindow::paletteSetText() const { return paletteSetLabel_->text(); }
+
+void MainWindow::showStatusMessage(const QString& text, int timeoutMs) {
+  statusBar()->showMessage(text, timeoutMs);
 }
 
-void MainWindow::refreshPaletteLabels() {
-  showViewsOf(document_.state);
-  chkEnableCoin->setChecked(document_.state.coinEnabled);
-  if (paletteSetLabel_) refreshPaletteSetLabel();
+// A refusal repeated while a drag goes on does not restart its message.
+void MainWindow::showRefusal(const QString& text) {
+  if (statusBar()->currentMessage() != text) showStatusMessage(text);
 }
 
-void MainWindow::openPaletteSelector(std::uint8_t target, int index) {
-  const std::uint8_t value =
-      openPaletteSquare(document_.state, target, static_cast<std::uint8_t>(index));
-  if (!paletteSelector_) {
-    paletteSelector_ = std::make_unique<PaletteSelector>(
-        [this](std::uint8_t colour) { storeSelectedColour(colour); },
-        [this](std::uint8_t colour) { previewColour(colour); });
-    // First shown in the lower middle of the main window, left of the palette rows, so the
-    // squares, the tile sheet and the first screen stay in sight. Later it opens where it was
-    // last left, in this run or an earlier one.
-    const std::optional<QPoint> remembered = settings_.selectorPosition();
-    paletteSelector_->move(remembered ? *remembered
-                                      : controlArea_->mapToGlobal(
-                                            controlArea_->scaled(kSelectorFirstPlace)));
-  }
-  paletteSelector_->openWithColour(value);
-}
-
-void MainWindow::closePaletteSelector() {
-  if (paletteSelector_ && paletteSelector_->isLoaded()) paletteSelector_->close();
+// The first tile edit of a session says that other screens may use the same tiles.
+void MainWindow::noteTileEdit() {
+  if (tileEditNoted_) return;
+  tileEditNoted_ = true;
+  showStatusMessage(tr("Tiles are shared: other screens of the game may use the same tiles and "
+                       "change with them."),
+                    kNoticeMs);
 }
 
 }  // namespace pelmora::app

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/main_window.h"
+#include "app/editor_document.h"
 #include "app/tile_pixel_canvas.h"
 #include "edit/tile_edit_command.h"
 #include "edit/tile_placement.h"
@@ -37,8 +37,8 @@ QToolButton* operationButton(const QString& text, const QString& name, const QSt
 
 }  // namespace
 
-TileEditor::TileEditor(MainWindow& window)
-    : QDockWidget(QStringLiteral("Tile Editor"), &window), window_(window) {
+TileEditor::TileEditor(EditorDocument& document, QWidget* parent)
+    : QDockWidget(tr("Tile Editor"), parent), document_(document) {
   setObjectName(QStringLiteral("tileEditor"));
   auto* area = new QWidget(this);
   auto* layout = new QVBoxLayout(area);
@@ -56,6 +56,9 @@ TileEditor::TileEditor(MainWindow& window)
   connect(canvas_, &TilePixelCanvas::dragged, this, &TileEditor::dragTo);
   connect(canvas_, &TilePixelCanvas::released, this, &TileEditor::finishStroke);
   chooseValue(currentValue_);
+  connect(&document, &EditorDocument::selectedTileChanged, this, &TileEditor::refresh);
+  connect(&document, &EditorDocument::historyChanged, this, &TileEditor::refresh);
+  connect(&document, &EditorDocument::changed, this, &TileEditor::refresh);
 }
 
 // The swatches show the four colours of the palette shown; keys 1-4 choose them wherever the
@@ -68,12 +71,12 @@ QHBoxLayout* TileEditor::buildSwatches(QWidget* area) {
     swatch->setCheckable(true);
     swatch->setAutoExclusive(true);
     swatch->setFixedSize(kSwatchSize, kSwatchSize);
-    swatch->setToolTip(QStringLiteral("Colour value %1 (key %2)").arg(value).arg(value + 1));
+    swatch->setToolTip(tr("Colour value %1 (key %2)").arg(value).arg(value + 1));
     connect(swatch, &QToolButton::clicked, this, [this, value] { chooseValue(value); });
     swatches_[static_cast<std::size_t>(value)] = swatch;
     row->addWidget(swatch);
 
-    auto* key = new QAction(QStringLiteral("Tile Colour Value %1").arg(value), this);
+    auto* key = new QAction(tr("Tile Colour Value %1").arg(value), this);
     key->setObjectName(QStringLiteral("actionTileValue%1").arg(value + 1));
     key->setShortcut(QKeySequence(Qt::Key_1 + value));
     key->setShortcutContext(Qt::WindowShortcut);
@@ -94,34 +97,34 @@ QWidget* TileEditor::buildOperations() {
     grid->addWidget(button, cell / 2, cell % 2);
     return button;
   };
-  add(QStringLiteral("Flip ↔"), QStringLiteral("cmdFlipTileH"),
-      QStringLiteral("Flip the tile horizontally"), 0, &TileEditor::flipHorizontally);
-  add(QStringLiteral("Flip ↕"), QStringLiteral("cmdFlipTileV"),
-      QStringLiteral("Flip the tile vertically"), 1, &TileEditor::flipVertically);
-  add(QStringLiteral("Rotate ↻"), QStringLiteral("cmdRotateTile"),
-      QStringLiteral("Rotate the tile a quarter turn to the right"), 2, &TileEditor::rotate);
-  add(QStringLiteral("Clear"), QStringLiteral("cmdClearTile"),
-      QStringLiteral("Set every pixel of the tile to colour value 0"), 3, &TileEditor::clear);
-  add(QStringLiteral("Copy Tile"), QStringLiteral("cmdCopyTile"),
-      QStringLiteral("Remember the tile's pixels"), 4, &TileEditor::copyTile);
-  pasteButton_ = add(QStringLiteral("Paste Tile"), QStringLiteral("cmdPasteTile"),
-                     QStringLiteral("Put the pixels last copied into the selected tile"), 5,
+  add(tr("Flip ↔"), QStringLiteral("cmdFlipTileH"),
+      tr("Flip the tile horizontally"), 0, &TileEditor::flipHorizontally);
+  add(tr("Flip ↕"), QStringLiteral("cmdFlipTileV"),
+      tr("Flip the tile vertically"), 1, &TileEditor::flipVertically);
+  add(tr("Rotate ↻"), QStringLiteral("cmdRotateTile"),
+      tr("Rotate the tile a quarter turn to the right"), 2, &TileEditor::rotate);
+  add(tr("Clear"), QStringLiteral("cmdClearTile"),
+      tr("Set every pixel of the tile to colour value 0"), 3, &TileEditor::clear);
+  add(tr("Copy Tile"), QStringLiteral("cmdCopyTile"),
+      tr("Remember the tile's pixels"), 4, &TileEditor::copyTile);
+  pasteButton_ = add(tr("Paste Tile"), QStringLiteral("cmdPasteTile"),
+                     tr("Put the pixels last copied into the selected tile"), 5,
                      &TileEditor::pasteTile);
   pasteButton_->setEnabled(false);
   return operations;
 }
 
 std::uint8_t TileEditor::tile() const {
-  return window_.document().state.selectedTile;
+  return document_.state().selectedTile;
 }
 
 TilePixels TileEditor::documentPixels() const {
-  return tilePixels(window_.document().state.tileSheet, tile());
+  return tilePixels(document_.state().tileSheet, tile());
 }
 
 void TileEditor::refresh() {
-  const EditorState& state = window_.document().state;
-  const std::array<std::uint32_t, 4> rgb = shownPaletteColours(state, window_.colourTables());
+  const EditorState& state = document_.state();
+  const std::array<std::uint32_t, 4> rgb = shownPaletteColours(state, document_.colours());
   for (std::size_t i = 0; i < colours_.size(); ++i) {
     const QColor colour = colourOf(rgb[i]);
     if (colour == colours_[i] && !swatches_[i]->styleSheet().isEmpty()) continue;
@@ -133,8 +136,8 @@ void TileEditor::refresh() {
   }
   canvas_->showPixels(documentPixels(), colours_);
   tileCaption_->setText(
-      QStringLiteral("Tile $%1").arg(QString::fromStdString(tileIdCaption(state.selectedTile))));
-  widget()->setEnabled(window_.document().loaded);
+      tr("Tile $%1").arg(QString::fromStdString(tileIdCaption(state.selectedTile))));
+  widget()->setEnabled(document_.loaded());
 }
 
 void TileEditor::chooseValue(int value) {
@@ -143,7 +146,7 @@ void TileEditor::chooseValue(int value) {
 }
 
 void TileEditor::pressPixel(Qt::MouseButton button, QPoint pixel) {
-  if (!window_.document().loaded) return;
+  if (!document_.loaded()) return;
   if (button == Qt::RightButton) {
     chooseValue(pixelAt(documentPixels(), pixel.x(), pixel.y()));
     return;
@@ -152,8 +155,7 @@ void TileEditor::pressPixel(Qt::MouseButton button, QPoint pixel) {
   stroke_ = Stroke{tile(), documentPixels(), pixel};
   // Undo and redo wait for the drag: the history must not change under a stroke it has not
   // been given yet.
-  window_.actionUndo->setEnabled(false);
-  window_.actionRedo->setEnabled(false);
+  document_.setEditUnderWay(true);
   paintLineTo(pixel);
 }
 
@@ -173,8 +175,8 @@ void TileEditor::paintLineTo(QPoint pixel) {
     pixels = withPixel(pixels, x, y, static_cast<std::uint8_t>(currentValue_));
   }
   stroke_->last = pixel;
-  if (!setTilePixels(window_.document().state.tileSheet, stroke_->tile, pixels)) return;
-  window_.redrawTile(stroke_->tile);
+  if (!setTilePixels(document_.state().tileSheet, stroke_->tile, pixels)) return;
+  document_.announceTile(stroke_->tile);
   canvas_->showPixels(pixels, colours_);
 }
 
@@ -183,19 +185,20 @@ void TileEditor::finishStroke() {
   const Stroke stroke = *stroke_;
   stroke_.reset();
   EditCommand command = tileEditCommand(
-      stroke.tile, stroke.before, tilePixels(window_.document().state.tileSheet, stroke.tile));
-  if (command.empty()) return window_.refreshHistoryState();
-  window_.recordPerformedCommand(std::move(command));
-  window_.noteTileEdit();
+      stroke.tile, stroke.before, tilePixels(document_.state().tileSheet, stroke.tile));
+  document_.setEditUnderWay(false);
+  if (command.empty()) return;
+  document_.recordPerformed(std::move(command));
+  emit tileEdited();
 }
 
 // One step of the history from the tile as it is to `pixels`.
 void TileEditor::replaceTile(const TilePixels& pixels) {
-  if (!window_.document().loaded) return;
+  if (!document_.loaded()) return;
   EditCommand command = tileEditCommand(tile(), documentPixels(), pixels);
   if (command.empty()) return;
-  window_.performCommand(std::move(command));
-  window_.noteTileEdit();
+  document_.perform(std::move(command));
+  emit tileEdited();
   refresh();
 }
 

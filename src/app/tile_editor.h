@@ -15,7 +15,7 @@ class QToolButton;
 
 namespace pelmora::app {
 
-class MainWindow;
+class EditorDocument;
 class TilePixelCanvas;
 
 // The Tile Editor dock: the selected tile, large, in the palette the tile sheet is shown in.
@@ -27,7 +27,7 @@ class TileEditor : public QDockWidget {
   Q_OBJECT
 
  public:
-  explicit TileEditor(MainWindow& window);
+  TileEditor(EditorDocument& document, QWidget* parent);
 
   // Shows the document's selected tile and palette as they are now.
   void refresh();
@@ -47,6 +47,10 @@ class TileEditor : public QDockWidget {
   void copyTile();
   void pasteTile();
 
+ signals:
+  // A change of the tile's pixels went into the history.
+  void tileEdited();
+
  private:
   QHBoxLayout* buildSwatches(QWidget* area);
   QWidget* buildOperations();
@@ -65,7 +69,7 @@ class TileEditor : public QDockWidget {
     QPoint last;
   };
 
-  MainWindow& window_;
+  EditorDocument& document_;
   QLabel* tileCaption_ = nullptr;  // which tile is shown
   TilePixelCanvas* canvas_ = nullptr;
   std::array<QToolButton*, 4> swatches_{};

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "edit/tile_usage.h"
+#include "state/tile_usage.h"
 
 class QPainter;
 

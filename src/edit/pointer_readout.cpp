@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "edit/pointer_position.h"
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 #include "rom/title_layout.h"
 #include "state/ppu_map.h"
 

@@ -5,7 +5,8 @@
 
 #include "edit/pointer_position.h"
 #include "gfx/rounding.h"
-#include "edit/saved_area.h"
+#include "state/attribute_quadrant.h"
+#include "state/saved_area.h"
 #include "state/ppu_map.h"
 
 namespace pelmora {
@@ -23,8 +24,9 @@ std::uint16_t nameTableBase(int nameTable) {
                                     (nameTable & 3) * ppu_address::kNameTableStride);
 }
 
+// A quadrant covers tiles 2 * column .. 2 * column + 1 of its row pair.
 int quadrantShift(CellPosition quadrant) {
-  return ((quadrant.column & 1) ? 2 : 0) + ((quadrant.row & 1) ? 4 : 0);
+  return attributeShift(2 * quadrant.column, 2 * quadrant.row);
 }
 
 // Floor division of the rounded pixel position; positions far off the view are pulled in first.

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 #include "state/ppu_map.h"
 
 namespace pelmora {

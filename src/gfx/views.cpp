@@ -93,10 +93,4 @@ void drawAttributeTable(Surface& surface, const PpuImage& ppu, std::uint8_t name
   finishView(surface, scale);
 }
 
-std::uint8_t quadrantPalette(std::int16_t column, std::int16_t row, std::uint8_t attribute) {
-  // Bits 0-1 top-left, 2-3 top-right, 4-5 bottom-left, 6-7 bottom-right of a 4 x 4-tile block.
-  const int shift = ((row & 2) << 1) | (column & 2);
-  return static_cast<std::uint8_t>((attribute >> shift) & 3);
-}
-
 }  // namespace pelmora

@@ -6,6 +6,7 @@
 
 #include "gfx/master_palette.h"
 #include "gfx/surface.h"
+#include "state/attribute_quadrant.h"
 #include "state/editor_state.h"
 
 namespace pelmora {
@@ -25,8 +26,5 @@ void drawNameTable(Surface& surface, const PpuImage& ppu, std::uint8_t nameTable
 // The attribute table of name table `nameTable` AND 3: one pixel per 2 x 2-tile quadrant.
 void drawAttributeTable(Surface& surface, const PpuImage& ppu, std::uint8_t nameTable,
                         const std::array<ColourValue, 4>& attributeColours, double scale);
-
-// The palette number (0-3) of the tile at `column`, `row` under the attribute byte covering it.
-std::uint8_t quadrantPalette(std::int16_t column, std::int16_t row, std::uint8_t attribute);
 
 }  // namespace pelmora

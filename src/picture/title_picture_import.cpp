@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "edit/tile_usage.h"
+#include "state/saved_area.h"
+#include "state/tile_usage.h"
 #include "gfx/views.h"
 #include "palette/palette_edit.h"
 #include "picture/colour_match.h"
@@ -21,8 +22,8 @@ constexpr int kShortHeight = 192;  // name table 0 rows 0-23
 constexpr int kTallHeight = 240;   // a whole screen; rows 24-27 go to name table 2
 constexpr int kColumns = 32;
 constexpr int kAreaColumns = 16;
-constexpr int kNameTable0Rows = 24;
-constexpr int kNameTable2Rows = 4;  // rows 24-27
+constexpr int kNameTable0Rows = kCarriedRowsNameTable0;
+constexpr int kNameTable2Rows = kCarriedRowsNameTable2;  // rows 24-27
 constexpr int kAttributeColumns = 8;
 constexpr std::size_t kSpriteBackdrops = 16;  // romPalette entries 16, 20, 24, 28
 

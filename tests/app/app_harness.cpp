@@ -88,11 +88,11 @@ QString clickForOneMessage(QPushButton* button, ScriptedDialogs& dialogs) {
 
 QString WindowHarness::open(const std::optional<QString>& path) {
   dialogs.answers.push_back(path.value_or(QString()));
-  return clickForOneMessage(window.cmdOpenFile, dialogs);
+  return clickForOneMessage(control<QPushButton>(window, "cmdOpenFile"), dialogs);
 }
 
 QString WindowHarness::save() {
-  return clickForOneMessage(window.cmdSaveFile, dialogs);
+  return clickForOneMessage(control<QPushButton>(window, "cmdSaveFile"), dialogs);
 }
 
 void pressAt(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
@@ -120,9 +120,9 @@ bool isUniform(const Surface& surface, std::uint32_t colour) {
 }
 
 std::vector<int> repaintCounts(const app::MainWindow& window) {
-  return {window.PAT0->repaintRequests(), window.NAT0->repaintRequests(),
-          window.ATT0->repaintRequests(), window.NAT1->repaintRequests(),
-          window.ATT1->repaintRequests(), window.picSelTile->repaintRequests()};
+  return {view(window, "PAT0")->repaintRequests(), view(window, "NAT0")->repaintRequests(),
+          view(window, "ATT0")->repaintRequests(), view(window, "NAT1")->repaintRequests(),
+          view(window, "ATT1")->repaintRequests(), view(window, "picSelTile")->repaintRequests()};
 }
 
 // Compares a widget's area of the screen grab with its surface scaled up by the view's zoom:

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/user_dialogs.h"
 #include "gfx/surface.h"
+#include "window_lookup.h"
 
 namespace pelmora::test {
 

@@ -115,7 +115,7 @@ std::vector<BadFile> badFiles() {
 bool serverShowsTheViews(const app::MainWindow& window) {
   const QImage screen = grabWindow(window);
   for (const app::PictureSurface* view :
-       {window.PAT0, window.NAT0, window.ATT0, window.NAT1, window.ATT1, window.picSelTile}) {
+       {view(window, "PAT0"), view(window, "NAT0"), view(window, "ATT0"), view(window, "NAT1"), view(window, "ATT1"), view(window, "picSelTile")}) {
     if (!screenShowsSurface(screen, *view)) return false;
   }
   return true;
@@ -133,12 +133,12 @@ struct ShownScreen {
   explicit ShownScreen(const app::MainWindow& window)
       : caption(window.windowTitle()),
         views(window.views()),
-        tileId(window.lblTileID->text()),
-        saveEnabled(window.cmdSaveFile->isEnabled()),
-        editingEnabled(window.NAT0->isEnabled() && window.PAT0->isEnabled()) {
-    for (const auto* square : window.lbl_bkgpal0) paletteSquares.push_back(square->text());
-    for (const auto* square : window.lbl_bkgpalAlt) paletteSquares.push_back(square->text());
-    for (const auto* square : window.lbl_coinpal) paletteSquares.push_back(square->text());
+        tileId(control<QLabel>(window, "lblTileID")->text()),
+        saveEnabled(control<QPushButton>(window, "cmdSaveFile")->isEnabled()),
+        editingEnabled(view(window, "NAT0")->isEnabled() && view(window, "PAT0")->isEnabled()) {
+    for (const auto* square : squares(window, "lbl_bkgpal0")) paletteSquares.push_back(square->text());
+    for (const auto* square : squares(window, "lbl_bkgpalAlt")) paletteSquares.push_back(square->text());
+    for (const auto* square : squares(window, "lbl_coinpal")) paletteSquares.push_back(square->text());
   }
 
   bool operator==(const ShownScreen& other) const {
@@ -163,8 +163,8 @@ QString openDemoAndEdit(WindowHarness& h) {
   const QString demo = h.writeDemo();
   if (h.open(demo) != QStringLiteral("File loaded!")) return {};
   h.window.setShadingShown(false);  // a mark over the pixels, not part of them
-  pressAt(h.window.PAT0, Qt::RightButton, Qt::ShiftModifier, QPoint(255, 255));
-  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(100, 100));
+  pressAt(view(h.window, "PAT0"), Qt::RightButton, Qt::ShiftModifier, QPoint(255, 255));
+  pressAt(view(h.window, "NAT0"), Qt::LeftButton, {}, QPoint(100, 100));
   return demo;
 }
 

@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include "app/picture_surface.h"
+#include "app/editor_document.h"
+#include "app/selection_commands.h"
 #include "app_harness.h"
 #include "edit/clipboard_text.h"
 #include "edit/document.h"
@@ -53,7 +55,7 @@ std::uint8_t tileOf(const app::MainWindow& w, int nameTable, int column, int row
 }
 
 void chooseTile(app::MainWindow& w, int tile) {
-  pressAt(w.PAT0, Qt::LeftButton, {}, QPoint((tile & 15) * 16, tile & 0xF0));
+  pressAt(view(w, "PAT0"), Qt::LeftButton, {}, QPoint((tile & 15) * 16, tile & 0xF0));
 }
 
 // Whether the widget shows tile row `row` of its surface exactly as the surface holds it.
@@ -115,7 +117,7 @@ void EditSessionTest::askedBeforeLosingEdits() {
   h.open(path);
   const QByteArray original = fileBytes(path);
   chooseTile(w, 0x37);
-  pressAt(w.NAT0, Qt::LeftButton, {}, cellCentre(0, 0));
+  pressAt(view(w, "NAT0"), Qt::LeftButton, {}, cellCentre(0, 0));
   QVERIFY(w.isWindowModified());
   if (saveFails) {  // a folder where the file was: nothing can be written there
     QVERIFY(QFile::remove(path));
@@ -125,9 +127,9 @@ void EditSessionTest::askedBeforeLosingEdits() {
   h.dialogs.questionAnswers.push_back(answer);
   if (route == "open") {
     h.dialogs.answers.push_back(other);
-    w.actionOpen->trigger();
+    action(w, "actionOpen")->trigger();
   } else if (route == "exit") {
-    w.actionExit->trigger();
+    action(w, "actionExit")->trigger();
   } else {
     w.close();
   }
@@ -155,13 +157,13 @@ void EditSessionTest::nothingAskedWithoutEdits() {
   app::MainWindow& w = h.window;
   h.open(h.writeDemo());
   chooseTile(w, 0x37);
-  pressAt(w.NAT0, Qt::LeftButton, {}, cellCentre(2, 2));
-  QCOMPARE(w.actionUndo->text(), QStringLiteral("&Undo Place Tile"));
-  w.actionUndo->trigger();
+  pressAt(view(w, "NAT0"), Qt::LeftButton, {}, cellCentre(2, 2));
+  QCOMPARE(action(w, "actionUndo")->text(), QStringLiteral("&Undo Place Tile"));
+  action(w, "actionUndo")->trigger();
   QVERIFY(!w.isWindowModified());
-  QVERIFY(!w.actionUndo->isEnabled());
-  QCOMPARE(w.actionRedo->text(), QStringLiteral("&Redo Place Tile"));
-  w.actionExit->trigger();
+  QVERIFY(!action(w, "actionUndo")->isEnabled());
+  QCOMPARE(action(w, "actionRedo")->text(), QStringLiteral("&Redo Place Tile"));
+  action(w, "actionExit")->trigger();
   QVERIFY(h.dialogs.questions.empty());
   QVERIFY(!w.isVisible());
 }
@@ -172,13 +174,13 @@ void EditSessionTest::shadingMarksTheRowsNotStored() {
   WindowHarness h;
   app::MainWindow& w = h.window;
   h.open(h.writeDemo());
-  QVERIFY(w.actionShading->isChecked());
-  QVERIFY(rowShownAsIs(w.NAT0, 23));
-  QVERIFY(!rowShownAsIs(w.NAT0, 24));
-  QVERIFY(!rowShownAsIs(w.NAT1, 23));
-  QVERIFY(rowShownAsIs(w.NAT1, 24));
-  w.actionShading->trigger();
-  QVERIFY(rowShownAsIs(w.NAT0, 24));
+  QVERIFY(action(w, "actionShading")->isChecked());
+  QVERIFY(rowShownAsIs(view(w, "NAT0"), 23));
+  QVERIFY(!rowShownAsIs(view(w, "NAT0"), 24));
+  QVERIFY(!rowShownAsIs(view(w, "NAT1"), 23));
+  QVERIFY(rowShownAsIs(view(w, "NAT1"), 24));
+  action(w, "actionShading")->trigger();
+  QVERIFY(rowShownAsIs(view(w, "NAT0"), 24));
   QVERIFY(!app::AppSettings().shadingShown());
 }
 
@@ -191,27 +193,27 @@ void EditSessionTest::strokeIsOneUndoStep() {
   for (int address = 0x23C0; address < 0x23C4; ++address) w.document().state.ppuImage[address] = 0;
   const PpuImage before = w.document().state.ppuImage;
   chooseTile(w, 0xAB);
-  drag(w.NAT0, {cellCentre(0, 20), cellCentre(20, 20), cellCentre(20, 26)});
+  drag(view(w, "NAT0"), {cellCentre(0, 20), cellCentre(20, 20), cellCentre(20, 26)});
   for (int column = 0; column <= 20; ++column) QCOMPARE(int(tileOf(w, 0, column, 20)), 0xAB);
   for (int row = 21; row <= 23; ++row) QCOMPARE(int(tileOf(w, 0, 20, row)), 0xAB);
   for (int row = 24; row <= 26; ++row)
     QCOMPARE(tileOf(w, 0, 20, row), before[tileAddress(0, {20, row})]);
   QCOMPARE(w.statusBar()->currentMessage(),
            QStringLiteral("Row 26 of name table 0 is not stored in the ROM."));
-  QCOMPARE(w.actionUndo->text(), QStringLiteral("&Undo Paint Tiles"));
+  QCOMPARE(action(w, "actionUndo")->text(), QStringLiteral("&Undo Paint Tiles"));
   QCOMPARE(w.document().history.undoCount(), std::size_t{1});
 
-  QTest::mouseClick(w.optAttSel[3], Qt::LeftButton);
-  drag(w.ATT0, {{8, 8}, {120, 8}});
-  QCOMPARE(w.actionUndo->text(), QStringLiteral("&Undo Paint Attributes"));
-  pressAt(w.ATT1, Qt::LeftButton, {}, QPoint(8, 8));
+  QTest::mouseClick(control<QRadioButton>(w, QStringLiteral("optAttSel%1").arg(3)), Qt::LeftButton);
+  drag(view(w, "ATT0"), {{8, 8}, {120, 8}});
+  QCOMPARE(action(w, "actionUndo")->text(), QStringLiteral("&Undo Paint Attributes"));
+  pressAt(view(w, "ATT1"), Qt::LeftButton, {}, QPoint(8, 8));
   QCOMPARE(w.statusBar()->currentMessage(),
            QStringLiteral("The attribute table of name table 2 is not stored in the ROM."));
 
-  w.actionUndo->trigger();
-  w.actionUndo->trigger();
+  action(w, "actionUndo")->trigger();
+  action(w, "actionUndo")->trigger();
   QVERIFY(w.document().state.ppuImage == before);
-  QVERIFY(!w.actionUndo->isEnabled());
+  QVERIFY(!action(w, "actionUndo")->isEnabled());
   ScreenViews expected;
   redrawViews(expected, w.document().state, w.colourTables());
   QVERIFY(sameSurface(w.views().NAT0, expected.NAT0));
@@ -224,18 +226,18 @@ void EditSessionTest::pickTakesTheTileUnderThePointer() {
   WindowHarness h;
   app::MainWindow& w = h.window;
   h.open(h.writeDemo());
-  QCOMPARE(w.actionPickTile->shortcut(), QKeySequence(Qt::Key_I));
+  QCOMPARE(action(w, "actionPickTile")->shortcut(), QKeySequence(Qt::Key_I));
   w.document().state.ppuImage[tileAddress(2, {3, 25})] = 0x5E;
-  moveOver(w.NAT1, cellCentre(3, 25));
-  w.actionPickTile->trigger();
+  moveOver(view(w, "NAT1"), cellCentre(3, 25));
+  action(w, "actionPickTile")->trigger();
   QCOMPARE(int(w.document().state.selectedTile), 0x5E);
-  QCOMPARE(w.lblTileID->text(), QStringLiteral("5E"));
+  QCOMPARE(control<QLabel>(w, "lblTileID")->text(), QStringLiteral("5E"));
   QVERIFY(!w.document().history.canUndo());
 
   QEvent leave(QEvent::Leave);
-  QCoreApplication::sendEvent(w.NAT1, &leave);
+  QCoreApplication::sendEvent(view(w, "NAT1"), &leave);
   chooseTile(w, 0x12);
-  w.actionPickTile->trigger();
+  action(w, "actionPickTile")->trigger();
   QCOMPARE(int(w.document().state.selectedTile), 0x12);
 }
 
@@ -245,18 +247,18 @@ void EditSessionTest::selectCopyPasteClippedAtTheEdges() {
   WindowHarness h;
   app::MainWindow& w = h.window;
   h.open(h.writeDemo());
-  w.actionSelectTool->trigger();
-  drag(w.NAT0, {cellCentre(3, 2), cellCentre(0, 0), cellCentre(1, 1)});
-  QCOMPARE(w.editSession().selection->rect, (CellRect{1, 1, 3, 2}));
-  QVERIFY(w.actionCopy->isEnabled());
-  w.actionCopy->trigger();
-  const TileBlock block = w.editSession().copied;
+  action(w, "actionSelectTool")->trigger();
+  drag(view(w, "NAT0"), {cellCentre(3, 2), cellCentre(0, 0), cellCentre(1, 1)});
+  QCOMPARE(w.editorDocument().selection()->rect, (CellRect{1, 1, 3, 2}));
+  QVERIFY(action(w, "actionCopy")->isEnabled());
+  action(w, "actionCopy")->trigger();
+  const TileBlock block = w.selectionCommands().copied();
   QCOMPARE(block, copyBlock(w.document().state, 0, CellRect{1, 1, 3, 2}));
 
   const PpuImage before = w.document().state.ppuImage;
-  moveOver(w.NAT0, cellCentre(30, 23));
-  w.actionPaste->trigger();
-  QCOMPARE(w.actionUndo->text(), QStringLiteral("&Undo Paste"));
+  moveOver(view(w, "NAT0"), cellCentre(30, 23));
+  action(w, "actionPaste")->trigger();
+  QCOMPARE(action(w, "actionUndo")->text(), QStringLiteral("&Undo Paste"));
   QCOMPARE(tileOf(w, 0, 30, 23), block.at(0, 0));
   QCOMPARE(tileOf(w, 0, 31, 23), block.at(1, 0));
   QCOMPARE(tileOf(w, 0, 30, 24), before[tileAddress(0, {30, 24})]);
@@ -264,10 +266,10 @@ void EditSessionTest::selectCopyPasteClippedAtTheEdges() {
   for (std::size_t a = 0; a < before.size(); ++a) changed += before[a] != w.document().state.ppuImage[a];
   QVERIFY(changed <= 2);
 
-  w.actionCut->trigger();
+  action(w, "actionCut")->trigger();
   for (int column = 1; column <= 3; ++column) QCOMPARE(int(tileOf(w, 0, column, 2)), int(kBlankTile));
-  w.actionUndo->trigger();
-  w.actionUndo->trigger();
+  action(w, "actionUndo")->trigger();
+  action(w, "actionUndo")->trigger();
   QVERIFY(w.document().state.ppuImage == before);
 }
 
@@ -277,22 +279,22 @@ void EditSessionTest::clipboardTextRoundTrip() {
   WindowHarness h;
   app::MainWindow& w = h.window;
   h.open(h.writeDemo());
-  w.actionSelectTool->trigger();
-  drag(w.NAT1, {cellCentre(4, 24), cellCentre(5, 25)});
-  w.actionCopy->trigger();
+  action(w, "actionSelectTool")->trigger();
+  drag(view(w, "NAT1"), {cellCentre(4, 24), cellCentre(5, 25)});
+  action(w, "actionCopy")->trigger();
   const QString text = QGuiApplication::clipboard()->text();
-  QCOMPARE(text.toStdString(), blockText(w.editSession().copied));
+  QCOMPARE(text.toStdString(), blockText(w.selectionCommands().copied()));
 
   QGuiApplication::clipboard()->setText(QStringLiteral("fc 01\r\n02 03\n"));
-  moveOver(w.NAT0, cellCentre(0, 0));
-  w.actionPaste->trigger();
+  moveOver(view(w, "NAT0"), cellCentre(0, 0));
+  action(w, "actionPaste")->trigger();
   const std::vector<int> pasted = {tileOf(w, 0, 0, 0), tileOf(w, 0, 1, 0), tileOf(w, 0, 0, 1),
                                    tileOf(w, 0, 1, 1)};
   QCOMPARE(pasted, (std::vector<int>{0xFC, 0x01, 0x02, 0x03}));
 
   const PpuImage before = w.document().state.ppuImage;
   QGuiApplication::clipboard()->setText(QStringLiteral("not tiles"));
-  w.actionPaste->trigger();
+  action(w, "actionPaste")->trigger();
   QVERIFY(w.document().state.ppuImage == before);
   QVERIFY(!w.statusBar()->currentMessage().isEmpty());
 }
@@ -306,12 +308,12 @@ void EditSessionTest::editUndoSaveReopenMatchesTheCore() {
   const QString reference = h.writeDemo(QStringLiteral("reference.nes"));
   h.open(path);
   chooseTile(w, 0x21);
-  pressAt(w.NAT0, Qt::LeftButton, {}, cellCentre(5, 5));
-  pressAt(w.NAT1, Qt::LeftButton, {}, cellCentre(6, 25));
-  w.chkEnableCoin->click();
-  pressAt(w.NAT0, Qt::LeftButton, {}, cellCentre(7, 7));
-  w.actionUndo->trigger();
-  w.actionUndo->trigger();
+  pressAt(view(w, "NAT0"), Qt::LeftButton, {}, cellCentre(5, 5));
+  pressAt(view(w, "NAT1"), Qt::LeftButton, {}, cellCentre(6, 25));
+  control<QCheckBox>(w, "chkEnableCoin")->click();
+  pressAt(view(w, "NAT0"), Qt::LeftButton, {}, cellCentre(7, 7));
+  action(w, "actionUndo")->trigger();
+  action(w, "actionUndo")->trigger();
   QVERIFY(w.isWindowModified());
   QCOMPARE(h.save(), QStringLiteral("File saved!"));
   QVERIFY(!w.isWindowModified());

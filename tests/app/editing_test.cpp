@@ -34,11 +34,11 @@ std::vector<int> changedAddresses(const PpuImage& before, const PpuImage& after)
 }
 
 app::PictureSurface* viewNamed(app::MainWindow& window, const QString& name) {
-  if (name == "NAT0") return window.NAT0;
-  if (name == "NAT1") return window.NAT1;
-  if (name == "ATT0") return window.ATT0;
-  if (name == "ATT1") return window.ATT1;
-  return window.PAT0;
+  if (name == "NAT0") return view(window, "NAT0");
+  if (name == "NAT1") return view(window, "NAT1");
+  if (name == "ATT0") return view(window, "ATT0");
+  if (name == "ATT1") return view(window, "ATT1");
+  return view(window, "PAT0");
 }
 
 }  // namespace
@@ -102,9 +102,9 @@ void EditingTest::tileSheetPressChoosesTile() {
   const PpuImage ppu = w.document().state.ppuImage;
   const std::vector<int> before = repaintCounts(w);
 
-  pressAt(w.PAT0, button, modifiers, position);
+  pressAt(view(w, "PAT0"), button, modifiers, position);
   QCOMPARE(int(w.document().state.selectedTile), tile);
-  QCOMPARE(w.lblTileID->text(), caption);
+  QCOMPARE(control<QLabel>(w, "lblTileID")->text(), caption);
   QVERIFY(w.document().state.ppuImage == ppu);
   QCOMPARE(repaintedSince(w, before), std::vector<int>{kPreview});
   // The preview is the tile's cell of the tile sheet view, each pixel drawn 2 x 2.
@@ -140,7 +140,7 @@ void EditingTest::screenPressPlacesTile() {
   QFETCH(Qt::KeyboardModifiers, modifiers);
   QFETCH(int, address);
   app::MainWindow& w = h_->window;
-  pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(0xB * 16, 0xA0));  // tile 0xAB
+  pressAt(pelmora::test::view(w, "PAT0"), Qt::LeftButton, {}, QPoint(0xB * 16, 0xA0));  // tile 0xAB
   const PpuImage before = w.document().state.ppuImage;
   const std::vector<int> counts = repaintCounts(w);
 
@@ -160,7 +160,7 @@ void EditingTest::screenPressPlacesTile() {
 void EditingTest::attributeQuadrants() {
   app::MainWindow& w = h_->window;
   w.document().state.ppuImage[0x23C0] = 0x00;
-  QTest::mouseClick(w.optAttSel[3], Qt::LeftButton);
+  QTest::mouseClick(control<QRadioButton>(w, QStringLiteral("optAttSel%1").arg(3)), Qt::LeftButton);
   QCOMPARE(int(w.document().state.attrPaletteSel), 3);
 
   const std::vector<std::pair<QPoint, int>> steps = {
@@ -168,13 +168,13 @@ void EditingTest::attributeQuadrants() {
   for (const auto& [position, value] : steps) {
     const PpuImage before = w.document().state.ppuImage;
     const std::vector<int> counts = repaintCounts(w);
-    pressAt(w.ATT0, Qt::RightButton, Qt::ShiftModifier, position);
+    pressAt(view(w, "ATT0"), Qt::RightButton, Qt::ShiftModifier, position);
     QCOMPARE(int(w.document().state.ppuImage[0x23C0]), value);
     QCOMPARE(changedAddresses(before, w.document().state.ppuImage), std::vector<int>{0x23C0});
     QCOMPARE(repaintedSince(w, counts), (std::vector<int>{kNat0, kAtt0}));
   }
-  QTest::mouseClick(w.optAttSel[0], Qt::LeftButton);
-  pressAt(w.ATT0, Qt::LeftButton, {}, QPoint(20, 20));
+  QTest::mouseClick(control<QRadioButton>(w, QStringLiteral("optAttSel%1").arg(0)), Qt::LeftButton);
+  pressAt(view(w, "ATT0"), Qt::LeftButton, {}, QPoint(20, 20));
   QCOMPARE(int(w.document().state.ppuImage[0x23C0]), 0x3F);
 
   ScreenViews expected;
@@ -198,9 +198,9 @@ void EditingTest::attributePressAddressesTheRightByte() {
   QFETCH(int, mask);
   app::MainWindow& w = h_->window;
   w.document().state.ppuImage[address] = 0x00;
-  QTest::mouseClick(w.optAttSel[2], Qt::LeftButton);
+  QTest::mouseClick(control<QRadioButton>(w, QStringLiteral("optAttSel%1").arg(2)), Qt::LeftButton);
   const PpuImage before = w.document().state.ppuImage;
-  pressAt(w.ATT0, Qt::LeftButton, {}, position);
+  pressAt(view(w, "ATT0"), Qt::LeftButton, {}, position);
   const int value = w.document().state.ppuImage[address];
   QCOMPARE(value & mask, 0);
   QCOMPARE(value, (0xAA & ~mask) & 0xFF);  // palette 2 = binary 10 in the chosen quadrant
@@ -222,26 +222,26 @@ void EditingTest::pressesOutsideAndSecondViewDoNothing() {
   QFETCH(QString, view);
   QFETCH(QPoint, position);
   app::MainWindow& w = h_->window;
-  pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(32, 16));
-  QTest::mouseClick(w.optAttSel[1], Qt::LeftButton);
+  pressAt(pelmora::test::view(w, "PAT0"), Qt::LeftButton, {}, QPoint(32, 16));
+  QTest::mouseClick(control<QRadioButton>(w, QStringLiteral("optAttSel%1").arg(1)), Qt::LeftButton);
   const EditorState before = w.document().state;
-  const QString caption = w.lblTileID->text();
+  const QString caption = control<QLabel>(w, "lblTileID")->text();
   const std::vector<int> counts = repaintCounts(w);
   pressAt(viewNamed(w, view), Qt::LeftButton, {}, position);
   QVERIFY(w.document().state == before);
-  QCOMPARE(w.lblTileID->text(), caption);
+  QCOMPARE(control<QLabel>(w, "lblTileID")->text(), caption);
   QCOMPARE(repaintCounts(w), counts);
 }
 
 // Dragging with the button held and releasing elsewhere place nothing further.
 void EditingTest::onlyThePressActs() {
   app::MainWindow& w = h_->window;
-  pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(0xC * 16, 0xD0));  // tile 0xDC
-  pressAt(w.NAT0, Qt::LeftButton, {}, QPoint(8, 8));
+  pressAt(view(w, "PAT0"), Qt::LeftButton, {}, QPoint(0xC * 16, 0xD0));  // tile 0xDC
+  pressAt(view(w, "NAT0"), Qt::LeftButton, {}, QPoint(8, 8));
   const EditorState before = w.document().state;
-  QTest::mouseMove(w.NAT0, QPoint(100, 100));
-  QTest::mouseRelease(w.NAT0, Qt::LeftButton, {}, QPoint(100, 100));
-  QTest::mouseRelease(w.ATT0, Qt::LeftButton, {}, QPoint(100, 100));
+  QTest::mouseMove(view(w, "NAT0"), QPoint(100, 100));
+  QTest::mouseRelease(view(w, "NAT0"), Qt::LeftButton, {}, QPoint(100, 100));
+  QTest::mouseRelease(view(w, "ATT0"), Qt::LeftButton, {}, QPoint(100, 100));
   QVERIFY(w.document().state == before);
   QCOMPARE(int(before.ppuImage[0x2021]), 0xDC);
 }
@@ -251,21 +251,21 @@ void EditingTest::editsSurviveSaveAndReopen() {
   app::MainWindow& w = h_->window;
   const PpuImage original = w.document().state.ppuImage;
   const QString path = QString::fromStdString(w.document().path.string());
-  pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(0x7 * 16, 0x30));  // tile 0x37
-  QCOMPARE(w.lblTileID->text(), QStringLiteral("37"));
+  pressAt(view(w, "PAT0"), Qt::LeftButton, {}, QPoint(0x7 * 16, 0x30));  // tile 0x37
+  QCOMPARE(control<QLabel>(w, "lblTileID")->text(), QStringLiteral("37"));
   const std::vector<std::pair<app::PictureSurface*, QPoint>> presses = {
-      {w.NAT0, {0, 0}},      // $2000, row 0
-      {w.NAT0, {255, 191}},  // $22FF, row 23
-      {w.NAT0, {16, 200}},   // $2322, row 25: not exported
-      {w.NAT1, {24, 192}},   // $2B03, row 24
-      {w.NAT1, {255, 223}},  // $2B7F, row 27
-      {w.NAT1, {8, 40}},     // $28A1, row 5: not exported
-      {w.NAT1, {8, 230}},    // $2B81, row 28: not exported
+      {view(w, "NAT0"), {0, 0}},      // $2000, row 0
+      {view(w, "NAT0"), {255, 191}},  // $22FF, row 23
+      {view(w, "NAT0"), {16, 200}},   // $2322, row 25: not exported
+      {view(w, "NAT1"), {24, 192}},   // $2B03, row 24
+      {view(w, "NAT1"), {255, 223}},  // $2B7F, row 27
+      {view(w, "NAT1"), {8, 40}},     // $28A1, row 5: not exported
+      {view(w, "NAT1"), {8, 230}},    // $2B81, row 28: not exported
   };
   for (const auto& [view, position] : presses) pressAt(view, Qt::LeftButton, {}, position);
-  QTest::mouseClick(w.optAttSel[1], Qt::LeftButton);
-  pressAt(w.ATT0, Qt::LeftButton, {}, QPoint(255, 239));
-  pressAt(w.ATT0, Qt::LeftButton, {}, QPoint(0, 0));
+  QTest::mouseClick(control<QRadioButton>(w, QStringLiteral("optAttSel%1").arg(1)), Qt::LeftButton);
+  pressAt(view(w, "ATT0"), Qt::LeftButton, {}, QPoint(255, 239));
+  pressAt(view(w, "ATT0"), Qt::LeftButton, {}, QPoint(0, 0));
   const std::uint8_t lastAttribute = w.document().state.ppuImage[0x23FF];
   const std::uint8_t firstAttribute = w.document().state.ppuImage[0x23C0];
   QCOMPARE(h_->save(), QStringLiteral("File saved!"));

@@ -9,7 +9,7 @@
 
 #include "app/picture_surface.h"
 #include "app_harness.h"
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 #include "edit/single_edits.h"
 #include "formats/png_file.h"
 #include "rom/game_check.h"

@@ -61,30 +61,30 @@ void MainWindowTest::startsEmptyWithEditingDisabled() {
   QCOMPARE(w.windowTitle(), QStringLiteral("Pelmora 0.80.0"));
   QCOMPARE(w.controlArea()->size(), QSize(823, 554));
   QCOMPARE(w.openDialogFolder(), expectedOpenFolder());
-  QVERIFY(w.cmdOpenFile->isEnabled());
-  QVERIFY(w.cmdExitApp->isEnabled());
-  QVERIFY(!w.cmdSaveFile->isEnabled());
+  QVERIFY(control<QPushButton>(w, "cmdOpenFile")->isEnabled());
+  QVERIFY(control<QPushButton>(w, "cmdExitApp")->isEnabled());
+  QVERIFY(!control<QPushButton>(w, "cmdSaveFile")->isEnabled());
   for (QWidget* control :
-       {static_cast<QWidget*>(w.cmdChangePal), static_cast<QWidget*>(w.NAT0),
-        static_cast<QWidget*>(w.NAT1), static_cast<QWidget*>(w.ATT0), static_cast<QWidget*>(w.ATT1),
-        static_cast<QWidget*>(w.PAT0), static_cast<QWidget*>(w.fraAttSel),
-        static_cast<QWidget*>(w.fraPalEdit)}) {
+       {static_cast<QWidget*>(control<QPushButton>(w, "cmdChangePal")), static_cast<QWidget*>(view(w, "NAT0")),
+        static_cast<QWidget*>(view(w, "NAT1")), static_cast<QWidget*>(view(w, "ATT0")), static_cast<QWidget*>(view(w, "ATT1")),
+        static_cast<QWidget*>(view(w, "PAT0")), static_cast<QWidget*>(control<QGroupBox>(w, "fraAttSel")),
+        static_cast<QWidget*>(control<QGroupBox>(w, "fraPalEdit"))}) {
     QVERIFY(!control->isEnabled());
   }
   // A disabled frame makes its squares unusable: a double click opens nothing.
-  QTest::mouseDClick(w.lbl_bkgpal0[0], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 0), Qt::LeftButton);
   QVERIFY(w.paletteSelector() == nullptr);
 
-  QCOMPARE(w.lblTileID->text(), QStringLiteral("00"));
-  QVERIFY(w.optAttSel[0]->isChecked());
-  QVERIFY(!w.chkEnableCoin->isChecked());
-  for (auto* square : w.lbl_bkgpal0) QCOMPARE(square->text(), QStringLiteral("0"));
-  for (auto* square : w.lbl_bkgpalAlt) QCOMPARE(square->text(), QStringLiteral("0"));
-  for (auto* square : w.lbl_coinpal) QCOMPARE(square->text(), QStringLiteral("0"));
-  QCOMPARE(w.cmdOpenFile->toolTip(), QStringLiteral("Open File"));
-  QCOMPARE(w.cmdSaveFile->toolTip(), QStringLiteral("Save File"));
-  QCOMPARE(w.cmdExitApp->toolTip(), QStringLiteral("Exit Program"));
-  QCOMPARE(w.cmdChangePal->text(), QStringLiteral("P"));
+  QCOMPARE(control<QLabel>(w, "lblTileID")->text(), QStringLiteral("00"));
+  QVERIFY(control<QRadioButton>(w, QStringLiteral("optAttSel%1").arg(0))->isChecked());
+  QVERIFY(!control<QCheckBox>(w, "chkEnableCoin")->isChecked());
+  for (auto* square : squares(w, "lbl_bkgpal0")) QCOMPARE(square->text(), QStringLiteral("0"));
+  for (auto* square : squares(w, "lbl_bkgpalAlt")) QCOMPARE(square->text(), QStringLiteral("0"));
+  for (auto* square : squares(w, "lbl_coinpal")) QCOMPARE(square->text(), QStringLiteral("0"));
+  QCOMPARE(control<QPushButton>(w, "cmdOpenFile")->toolTip(), QStringLiteral("Open File"));
+  QCOMPARE(control<QPushButton>(w, "cmdSaveFile")->toolTip(), QStringLiteral("Save File"));
+  QCOMPARE(control<QPushButton>(w, "cmdExitApp")->toolTip(), QStringLiteral("Exit Program"));
+  QCOMPARE(control<QPushButton>(w, "cmdChangePal")->text(), QStringLiteral("P"));
   QVERIFY(h.dialogs.messages.empty());
 }
 
@@ -115,21 +115,7 @@ void MainWindowTest::controlsStandWhereTheLayoutPutsThem() {
   QFETCH(QRect, expected);
   WindowHarness h;
   app::MainWindow& w = h.window;
-  const std::map<QString, QWidget*> controls = {
-      {"cmdOpenFile", w.cmdOpenFile},       {"cmdSaveFile", w.cmdSaveFile},
-      {"cmdExitApp", w.cmdExitApp},         {"cmdChangePal", w.cmdChangePal},
-      {"NAT0", w.NAT0},                     {"NAT1", w.NAT1},
-      {"ATT0", w.ATT0},                     {"ATT1", w.ATT1},
-      {"PAT0", w.PAT0},                     {"picSelTile", w.picSelTile},
-      {"lblTileID", w.lblTileID},           {"fraAttSel", w.fraAttSel},
-      {"optAttSel0", w.optAttSel[0]},       {"optAttSel3", w.optAttSel[3]},
-      {"fraPalEdit", w.fraPalEdit},         {"lbl_bkgpal0_0", w.lbl_bkgpal0[0]},
-      {"lbl_bkgpal0_31", w.lbl_bkgpal0[31]}, {"lbl_bkgpalAlt_0", w.lbl_bkgpalAlt[0]},
-      {"lbl_bkgpalAlt_79", w.lbl_bkgpalAlt[79]}, {"lbl_coinpal_0", w.lbl_coinpal[0]},
-      {"lbl_coinpal_6", w.lbl_coinpal[6]},  {"chkEnableCoin", w.chkEnableCoin},
-      {"Label1", w.Label1},
-  };
-  QCOMPARE(controls.at(control)->geometry(), expected);
+  QCOMPARE(pelmora::test::control<QWidget>(w, control)->geometry(), expected);
 }
 
 void MainWindowTest::startUpViewsShowColourZero() {
@@ -143,11 +129,11 @@ void MainWindowTest::startUpViewsShowColourZero() {
   QVERIFY(isUniform(views.picSelTile, grey));
   QVERIFY(isUniform(views.ATT0, lightRed));
   QVERIFY(isUniform(views.ATT1, lightRed));
-  QCOMPARE(h.window.lbl_bkgpal0[0]->background(), QColor(128, 128, 128));
+  QCOMPARE(square(h.window, "lbl_bkgpal0", 0)->background(), QColor(128, 128, 128));
   const std::array<QColor, 4> optionColours = {QColor(255, 128, 128), QColor(255, 255, 128),
                                                QColor(128, 128, 255), QColor(255, 128, 255)};
   for (int i = 0; i < 4; ++i) {
-    QRadioButton* option = h.window.optAttSel[i];
+    QRadioButton* option = control<QRadioButton>(h.window, QStringLiteral("optAttSel%1").arg(i));
     QCOMPARE(option->palette().color(option->backgroundRole()), optionColours[i]);
   }
 }
@@ -160,13 +146,13 @@ void MainWindowTest::openShowsTheTitleScreen() {
   QCOMPARE(h.dialogs.lastFilter, QStringLiteral("NES Rom (*.nes)"));
   QCOMPARE(h.dialogs.lastFolder, expectedOpenFolder());
   QCOMPARE(h.window.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo.nes][*]"));
-  QVERIFY(h.window.cmdSaveFile->isEnabled());
-  QVERIFY(h.window.cmdChangePal->isEnabled());
-  QVERIFY(h.window.NAT0->isEnabled() && h.window.PAT0->isEnabled());
-  QVERIFY(h.window.fraAttSel->isEnabled() && h.window.fraPalEdit->isEnabled());
+  QVERIFY(control<QPushButton>(h.window, "cmdSaveFile")->isEnabled());
+  QVERIFY(control<QPushButton>(h.window, "cmdChangePal")->isEnabled());
+  QVERIFY(view(h.window, "NAT0")->isEnabled() && view(h.window, "PAT0")->isEnabled());
+  QVERIFY(control<QGroupBox>(h.window, "fraAttSel")->isEnabled() && control<QGroupBox>(h.window, "fraPalEdit")->isEnabled());
   const EditorState& state = h.window.document().state;
-  QCOMPARE(h.window.lbl_bkgpal0[1]->text(), QString::number(state.romPalette[1], 16).toUpper());
-  QCOMPARE(h.window.chkEnableCoin->isChecked(), state.coinEnabled);
+  QCOMPARE(square(h.window, "lbl_bkgpal0", 1)->text(), QString::number(state.romPalette[1], 16).toUpper());
+  QCOMPARE(control<QCheckBox>(h.window, "chkEnableCoin")->isChecked(), state.coinEnabled);
   QVERIFY(!isUniform(h.window.views().NAT0, rgb(128, 128, 128)));
 }
 
@@ -174,18 +160,18 @@ void MainWindowTest::openResetsTheSelection() {
   WindowHarness h;
   const QString demo = h.writeDemo();
   QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
-  QTest::mouseClick(h.window.optAttSel[2], Qt::LeftButton);
-  pressAt(h.window.PAT0, Qt::LeftButton, {}, QPoint(40, 40));
-  QTest::mouseClick(h.window.cmdChangePal, Qt::LeftButton);
-  QCOMPARE(h.window.lblTileID->text(), QStringLiteral("22"));
+  QTest::mouseClick(control<QRadioButton>(h.window, QStringLiteral("optAttSel%1").arg(2)), Qt::LeftButton);
+  pressAt(view(h.window, "PAT0"), Qt::LeftButton, {}, QPoint(40, 40));
+  QTest::mouseClick(control<QPushButton>(h.window, "cmdChangePal"), Qt::LeftButton);
+  QCOMPARE(control<QLabel>(h.window, "lblTileID")->text(), QStringLiteral("22"));
 
   QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
   const EditorState& state = h.window.document().state;
   QCOMPARE(int(state.selectedTile), 0);
   QCOMPARE(int(state.attrPaletteSel), 0);
   QCOMPARE(int(state.paletteSet), 0);
-  QCOMPARE(h.window.lblTileID->text(), QStringLiteral("00"));
-  QVERIFY(h.window.optAttSel[0]->isChecked());
+  QCOMPARE(control<QLabel>(h.window, "lblTileID")->text(), QStringLiteral("00"));
+  QVERIFY(control<QRadioButton>(h.window, QStringLiteral("optAttSel%1").arg(0))->isChecked());
 }
 
 void MainWindowTest::viewsAfterOpenAreWhatTheCoreDraws() {
@@ -208,7 +194,7 @@ void MainWindowTest::widgetShowsTheSurfacePixels() {
   WindowHarness h;
   QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
   h.window.setShadingShown(false);  // a mark over the pixels, not part of them
-  for (app::PictureSurface* view : {h.window.NAT0, h.window.PAT0, h.window.ATT0}) {
+  for (app::PictureSurface* view : {view(h.window, "NAT0"), view(h.window, "PAT0"), view(h.window, "ATT0")}) {
     const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     const Surface& surface = view->surface();
     QCOMPARE(shown.size(), QSize(surface.width(), surface.height()));
@@ -227,8 +213,8 @@ void MainWindowTest::cancelledOpenKeepsDocumentAndFile() {
   WindowHarness h;
   const QString demo = h.writeDemo();
   QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
-  pressAt(h.window.PAT0, Qt::LeftButton, {}, QPoint(16, 0));
-  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(40, 40));
+  pressAt(view(h.window, "PAT0"), Qt::LeftButton, {}, QPoint(16, 0));
+  pressAt(view(h.window, "NAT0"), Qt::LeftButton, {}, QPoint(40, 40));
   const EditorState before = h.window.document().state;
   const QString caption = h.window.windowTitle();
 
@@ -236,7 +222,7 @@ void MainWindowTest::cancelledOpenKeepsDocumentAndFile() {
   QCOMPARE(h.open(std::nullopt), QStringLiteral("No file loaded!"));
   QVERIFY(h.window.document().state == before);
   QCOMPARE(h.window.windowTitle(), caption);
-  QVERIFY(h.window.cmdSaveFile->isEnabled());
+  QVERIFY(control<QPushButton>(h.window, "cmdSaveFile")->isEnabled());
   QCOMPARE(h.save(), QStringLiteral("File saved!"));
 
   Document reread;
@@ -256,7 +242,7 @@ void MainWindowTest::failedOpenKeepsTheLoadedScreen() {
   WindowHarness h;
   const QString demo = h.writeDemo();
   QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
-  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(0, 0));
+  pressAt(view(h.window, "NAT0"), Qt::LeftButton, {}, QPoint(0, 0));
   const Document before = h.window.document();
   const ScreenViews& views = h.window.views();
   ScreenViews viewsBefore = views;
@@ -279,8 +265,8 @@ void MainWindowTest::saveWritesTheLoadedFile() {
   WindowHarness h;
   const QString demo = h.writeDemo();
   QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
-  pressAt(h.window.PAT0, Qt::LeftButton, {}, QPoint(255, 255));
-  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(3 * 8, 5 * 8));
+  pressAt(view(h.window, "PAT0"), Qt::LeftButton, {}, QPoint(255, 255));
+  pressAt(view(h.window, "NAT0"), Qt::LeftButton, {}, QPoint(3 * 8, 5 * 8));
   QCOMPARE(h.save(), QStringLiteral("File saved!"));
   QCOMPARE(h.dialogs.messages.back().title, QStringLiteral("Pelmora 0.80.0"));
   // Slot 13's list holds row 5 from body 0x32821; its tiles follow a 3-byte record header.
@@ -293,8 +279,8 @@ void MainWindowTest::saveOntoReadOnlyFileFails() {
   WindowHarness h;
   const QString demo = h.writeDemo();
   QCOMPARE(h.open(demo), QStringLiteral("File loaded!"));
-  pressAt(h.window.PAT0, Qt::LeftButton, {}, QPoint(255, 255));
-  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(0, 0));
+  pressAt(view(h.window, "PAT0"), Qt::LeftButton, {}, QPoint(255, 255));
+  pressAt(view(h.window, "NAT0"), Qt::LeftButton, {}, QPoint(0, 0));
   const std::vector<std::uint8_t> onDisk = readFileBytes(demo.toStdString());
   QVERIFY(QFile::setPermissions(demo, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
   QCOMPARE(h.save(), QStringLiteral("Error saving file!"));
@@ -314,7 +300,7 @@ void MainWindowTest::saveWithFailingExportWritesNothing() {
 // The button is disabled until an Open; the command itself still answers sensibly.
 void MainWindowTest::saveBeforeAnyOpen() {
   WindowHarness h;
-  QTest::mouseClick(h.window.cmdSaveFile, Qt::LeftButton);
+  QTest::mouseClick(control<QPushButton>(h.window, "cmdSaveFile"), Qt::LeftButton);
   QVERIFY(h.dialogs.messages.empty());
   h.window.saveFile();
   QCOMPARE(h.dialogs.messages.size(), std::size_t{1});
@@ -324,7 +310,7 @@ void MainWindowTest::saveBeforeAnyOpen() {
 void MainWindowTest::exitClosesTheWindow() {
   WindowHarness h;
   QVERIFY(h.window.isVisible());
-  QTest::mouseClick(h.window.cmdExitApp, Qt::LeftButton);
+  QTest::mouseClick(control<QPushButton>(h.window, "cmdExitApp"), Qt::LeftButton);
   QVERIFY(!h.window.isVisible());
   QVERIFY(h.dialogs.messages.empty());
 }

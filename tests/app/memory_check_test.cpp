@@ -38,7 +38,7 @@ int openRepeatedly(WindowHarness& h, const QString& path, int count, const QStri
   for (int i = 0; i < count; ++i) {
     h.dialogs.messages.clear();
     h.dialogs.answers.push_back(path);
-    QTest::mouseClick(h.window.cmdOpenFile, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(h.window, "cmdOpenFile"), Qt::LeftButton);
     if (h.dialogs.messages.size() != 1 || h.dialogs.messages.back().text != expected) ++wrong;
     QCoreApplication::processEvents();
   }

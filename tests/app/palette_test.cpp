@@ -72,14 +72,14 @@ void PaletteTest::cleanup() {
 
 void PaletteTest::colourZeroOfThePaletteBlockGoesToAllEight() {
   app::MainWindow& w = h_->window;
-  QTest::mouseDClick(w.lbl_bkgpal0[4], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 4), Qt::LeftButton);
   QVERIFY(w.paletteSelector() && w.paletteSelector()->isVisible());
   pickAndClose(w, 0x0F);
   const EditorState& state = w.document().state;
   for (int i = 0; i < 32; i += 4) {
     QCOMPARE(int(state.romPalette[i]), 0x0F);
-    QCOMPARE(w.lbl_bkgpal0[i]->text(), QStringLiteral("F"));
-    QCOMPARE(w.lbl_bkgpal0[i]->textColour(), app::lightTextColour());
+    QCOMPARE(square(w, "lbl_bkgpal0", i)->text(), QStringLiteral("F"));
+    QCOMPARE(square(w, "lbl_bkgpal0", i)->textColour(), app::lightTextColour());
   }
   QVERIFY(state.viewPalette == state.romPalette);
 }
@@ -87,30 +87,30 @@ void PaletteTest::colourZeroOfThePaletteBlockGoesToAllEight() {
 void PaletteTest::ordinaryEntryStoresAlone() {
   app::MainWindow& w = h_->window;
   const EditorState before = w.document().state;
-  QTest::mouseDClick(w.lbl_bkgpal0[5], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 5), Qt::LeftButton);
   pickAndClose(w, 0x21);
   Palette expected = before.romPalette;
   expected[5] = 0x21;
   QVERIFY(w.document().state.romPalette == expected);
   QVERIFY(w.document().state.bkgPalettes == before.bkgPalettes);
-  QCOMPARE(w.lbl_bkgpal0[5]->text(), QStringLiteral("21"));
+  QCOMPARE(square(w, "lbl_bkgpal0", 5)->text(), QStringLiteral("21"));
 }
 
 void PaletteTest::colourZeroOfASetStaysInThatSet() {
   app::MainWindow& w = h_->window;
   auto expected = w.document().state.bkgPalettes;
-  QTest::mouseDClick(w.lbl_bkgpalAlt[36], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpalAlt", 36), Qt::LeftButton);
   pickAndClose(w, 0x30);
   for (int i : {32, 36, 40, 44}) expected[i] = 0x30;
   QVERIFY(w.document().state.bkgPalettes == expected);
-  QCOMPARE(w.lbl_bkgpalAlt[40]->text(), QStringLiteral("30"));
+  QCOMPARE(square(w, "lbl_bkgpalAlt", 40)->text(), QStringLiteral("30"));
 }
 
 void PaletteTest::coinSquareStoresAlone() {
   app::MainWindow& w = h_->window;
   auto expected = w.document().state.coinPalette;
   const Palette romPalette = w.document().state.romPalette;
-  QTest::mouseClick(w.lbl_coinpal[0], Qt::LeftButton);
+  QTest::mouseClick(square(w, "lbl_coinpal", 0), Qt::LeftButton);
   QVERIFY(w.paletteSelector()->isVisible());
   pickAndClose(w, 0x2A);
   expected[0] = 0x2A;
@@ -133,11 +133,11 @@ void PaletteTest::selectorOpensOnTheSquaresColour() {
   QFETCH(QString, caption);
   app::MainWindow& w = h_->window;
   w.document().state.romPalette[6] = static_cast<std::uint8_t>(stored);
-  w.refreshPaletteLabels();
-  QCOMPARE(w.lbl_bkgpal0[6]->text(), caption);
-  if (stored > 64) QCOMPARE(w.lbl_bkgpal0[6]->background(), QColor(0, 0, 0));
+  w.redrawAll();
+  QCOMPARE(square(w, "lbl_bkgpal0", 6)->text(), caption);
+  if (stored > 64) QCOMPARE(square(w, "lbl_bkgpal0", 6)->background(), QColor(0, 0, 0));
 
-  QTest::mouseDClick(w.lbl_bkgpal0[6], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 6), Qt::LeftButton);
   app::PaletteSelector* selector = w.paletteSelector();
   QCOMPARE(int(selector->selectedColor()), marked);
   QCOMPARE(selector->lblSelector->geometry(), markAround(selector->lblnespal[marked]));
@@ -149,10 +149,10 @@ void PaletteTest::selectorOpensOnTheSquaresColour() {
 void PaletteTest::openingAnotherSquareRetargets() {
   app::MainWindow& w = h_->window;
   const EditorState before = w.document().state;
-  QTest::mouseDClick(w.lbl_bkgpal0[5], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 5), Qt::LeftButton);
   app::PaletteSelector* selector = w.paletteSelector();
   QTest::mouseClick(selector->lblnespal[0x0F], Qt::LeftButton);
-  QTest::mouseDClick(w.lbl_bkgpalAlt[17], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpalAlt", 17), Qt::LeftButton);
   QCOMPARE(w.paletteSelector(), selector);  // made once and kept
   QCOMPARE(int(selector->selectedColor()), before.bkgPalettes[17] & 0x3F);
   QTest::mouseClick(selector->lblnespal[0x0F], Qt::LeftButton);
@@ -165,14 +165,14 @@ void PaletteTest::openingAnotherSquareRetargets() {
 
 void PaletteTest::closingHandsBackOncePerClose() {
   app::MainWindow& w = h_->window;
-  QTest::mouseDClick(w.lbl_bkgpal0[9], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 9), Qt::LeftButton);
   pickAndClose(w, 0x11);
   QCOMPARE(int(w.document().state.romPalette[9]), 0x11);
   w.document().state.romPalette[9] = 0x22;
   QVERIFY(w.paletteSelector()->close());  // already closed: nothing is handed back
   QCOMPARE(int(w.document().state.romPalette[9]), 0x22);
   // Opened again, it loads again and hands back again.
-  QTest::mouseDClick(w.lbl_bkgpal0[9], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 9), Qt::LeftButton);
   QVERIFY(w.paletteSelector()->isVisible());
   pickAndClose(w, 0x12);
   QCOMPARE(int(w.document().state.romPalette[9]), 0x12);
@@ -182,7 +182,7 @@ void PaletteTest::cyclingStepsTheViewPalette() {
   app::MainWindow& w = h_->window;
   const EditorState& state = w.document().state;
   for (int press = 1; press <= 6; ++press) {
-    QTest::mouseClick(w.cmdChangePal, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "cmdChangePal"), Qt::LeftButton);
     const int set = press % 6;
     QCOMPARE(int(state.paletteSet), set);
     Palette expected = state.romPalette;
@@ -200,13 +200,13 @@ void PaletteTest::cyclingStepsTheViewPalette() {
 void PaletteTest::setEditShowsOnlyWhileItsSetIsInUse() {
   app::MainWindow& w = h_->window;
   const Surface shownBefore = w.views().NAT0;
-  QTest::mouseDClick(w.lbl_bkgpalAlt[3], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpalAlt", 3), Qt::LeftButton);
   pickAndClose(w, (w.document().state.bkgPalettes[3] + 1) & 0x3F);
   QVERIFY(sameSurface(w.views().NAT0, shownBefore));  // set 0 not in use: only the square
 
-  QTest::mouseClick(w.cmdChangePal, Qt::LeftButton);  // paletteSet 1 = set 0
+  QTest::mouseClick(control<QPushButton>(w, "cmdChangePal"), Qt::LeftButton);  // paletteSet 1 = set 0
   const Surface withSet = w.views().NAT0;
-  QTest::mouseDClick(w.lbl_bkgpalAlt[3], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpalAlt", 3), Qt::LeftButton);
   pickAndClose(w, (w.document().state.bkgPalettes[3] + 1) & 0x3F);
   QVERIFY(!sameSurface(w.views().NAT0, withSet));
 }
@@ -235,7 +235,7 @@ void PaletteTest::squareCaptionsAndTextColours() {
   w.redrawAll();
   const QColor background =
       app::toQColor(w.colourTables().lookup(static_cast<std::uint8_t>(colour)));
-  for (app::ColourSquare* square : {w.lbl_coinpal[3], w.lbl_bkgpalAlt[70]}) {
+  for (app::ColourSquare* square : {square(w, "lbl_coinpal", 3), square(w, "lbl_bkgpalAlt", 70)}) {
     QCOMPARE(square->text(), caption);
     QCOMPARE(square->background(), background);
     QCOMPARE(square->textColour(), light ? app::lightTextColour() : app::darkTextColour());
@@ -244,7 +244,7 @@ void PaletteTest::squareCaptionsAndTextColours() {
 
 void PaletteTest::selectorGrid() {
   app::MainWindow& w = h_->window;
-  QTest::mouseClick(w.lbl_coinpal[1], Qt::LeftButton);
+  QTest::mouseClick(square(w, "lbl_coinpal", 1), Qt::LeftButton);
   app::PaletteSelector* selector = w.paletteSelector();
   QCOMPARE(selector->size(), QSize(398, 111));
   QVERIFY(selector->parentWidget() == nullptr);
@@ -261,17 +261,17 @@ void PaletteTest::selectorGrid() {
     QCOMPARE(selector->lblnespal[i]->textColour(), app::darkTextColour());
   QCOMPARE(selector->lblSelector->palette().color(QPalette::Window), QColor(128, 128, 128));
   // The main window stays usable while the selector is open.
-  pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(17, 0));
-  QCOMPARE(w.lblTileID->text(), QStringLiteral("01"));
+  pressAt(view(w, "PAT0"), Qt::LeftButton, {}, QPoint(17, 0));
+  QCOMPARE(control<QLabel>(w, "lblTileID")->text(), QStringLiteral("01"));
   QVERIFY(selector->isVisible());
 }
 
 void PaletteTest::coinSwitchIsSaved() {
   app::MainWindow& w = h_->window;
   const std::string path = w.document().path.string();
-  QVERIFY(w.chkEnableCoin->isChecked());
+  QVERIFY(control<QCheckBox>(w, "chkEnableCoin")->isChecked());
   const int before = repaintCounts(w)[1];
-  QTest::mouseClick(w.chkEnableCoin, Qt::LeftButton);
+  QTest::mouseClick(control<QCheckBox>(w, "chkEnableCoin"), Qt::LeftButton);
   QVERIFY(!w.document().state.coinEnabled);
   QCOMPARE(repaintCounts(w)[1], before);  // nothing redrawn
   QCOMPARE(h_->save(), QStringLiteral("File saved!"));
@@ -280,8 +280,8 @@ void PaletteTest::coinSwitchIsSaved() {
     for (int k = 0; k < 3; ++k) QCOMPARE(int(bytes.at(16 + offset + k)), 0xEA);
   }
   QCOMPARE(h_->open(QString::fromStdString(path)), QStringLiteral("File loaded!"));
-  QVERIFY(!w.chkEnableCoin->isChecked());
-  QTest::mouseClick(w.chkEnableCoin, Qt::LeftButton);
+  QVERIFY(!control<QCheckBox>(w, "chkEnableCoin")->isChecked());
+  QTest::mouseClick(control<QCheckBox>(w, "chkEnableCoin"), Qt::LeftButton);
   QCOMPARE(h_->save(), QStringLiteral("File saved!"));
   QCOMPARE(int(readFileBytes(path).at(16 + title::kCoinCallFirst)), 0x20);
 }
@@ -297,14 +297,14 @@ void PaletteTest::exitWithSelectorOpen_data() {
 void PaletteTest::exitWithSelectorOpen() {
   QFETCH(bool, byExitButton);
   app::MainWindow& w = h_->window;
-  QTest::mouseDClick(w.lbl_bkgpal0[5], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 5), Qt::LeftButton);
   app::PaletteSelector* selector = w.paletteSelector();
   QTest::mouseClick(selector->lblnespal[0x27], Qt::LeftButton);
   h_->dialogs.questionAnswers.push_back(QMessageBox::Discard);  // the stored colour is an edit
 
   QTimer::singleShot(0, &w, [&w, byExitButton] {
     if (byExitButton) {
-      QTest::mouseClick(w.cmdExitApp, Qt::LeftButton);
+      QTest::mouseClick(control<QPushButton>(w, "cmdExitApp"), Qt::LeftButton);
     } else {
       w.close();
     }
@@ -329,7 +329,7 @@ void PaletteTest::exitWithSelectorOpen() {
 
 // Destroying the main window takes the open selector with it, without calling back.
 void PaletteTest::windowGoneBeforeSelector() {
-  QTest::mouseDClick(h_->window.lbl_bkgpal0[1], Qt::LeftButton);
+  QTest::mouseDClick(square(h_->window, "lbl_bkgpal0", 1), Qt::LeftButton);
   QVERIFY(h_->window.paletteSelector()->isVisible());
   h_.reset();
   QVERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -338,16 +338,16 @@ void PaletteTest::windowGoneBeforeSelector() {
 void PaletteTest::recolourSaveAndReopen() {
   app::MainWindow& w = h_->window;
   const QString path = QString::fromStdString(w.document().path.string());
-  QTest::mouseDClick(w.lbl_bkgpal0[6], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 6), Qt::LeftButton);
   pickAndClose(w, 0x16);
-  QTest::mouseDClick(w.lbl_bkgpalAlt[21], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpalAlt", 21), Qt::LeftButton);
   pickAndClose(w, 0x2B);
-  QTest::mouseDClick(w.lbl_bkgpalAlt[1], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpalAlt", 1), Qt::LeftButton);
   pickAndClose(w, 0x3C);
-  QTest::mouseClick(w.lbl_coinpal[2], Qt::LeftButton);
+  QTest::mouseClick(square(w, "lbl_coinpal", 2), Qt::LeftButton);
   pickAndClose(w, 0x05);
-  QTest::mouseClick(w.chkEnableCoin, Qt::LeftButton);
-  QTest::mouseClick(w.cmdChangePal, Qt::LeftButton);
+  QTest::mouseClick(control<QCheckBox>(w, "chkEnableCoin"), Qt::LeftButton);
+  QTest::mouseClick(control<QPushButton>(w, "cmdChangePal"), Qt::LeftButton);
   const EditorState edited = w.document().state;
   QCOMPARE(h_->save(), QStringLiteral("File saved!"));
 
@@ -362,7 +362,7 @@ void PaletteTest::recolourSaveAndReopen() {
   QCOMPARE(int(state.coinPalette[2]), 0x05);
   QVERIFY(!state.coinEnabled);
   QCOMPARE(int(state.paletteSet), 0);
-  QCOMPARE(w.lbl_bkgpalAlt[21]->text(), QStringLiteral("2B"));
+  QCOMPARE(square(w, "lbl_bkgpalAlt", 21)->text(), QStringLiteral("2B"));
 }
 
 QTEST_MAIN(PaletteTest)

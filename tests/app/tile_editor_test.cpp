@@ -19,7 +19,7 @@
 #include "app_harness.h"
 #include "edit/tile_edit.h"
 #include "edit/tile_placement.h"
-#include "edit/tile_usage.h"
+#include "state/tile_usage.h"
 #include "formats/png_file.h"
 #include "picture/title_render.h"
 #include "rom/title_layout.h"
@@ -45,7 +45,7 @@ std::uint8_t usedTile(const EditorState& state) {
 }
 
 void chooseTile(app::MainWindow& w, std::uint8_t tile) {
-  pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(tileSheetX(tile) + 4, tileSheetY(tile) + 4));
+  pressAt(view(w, "PAT0"), Qt::LeftButton, {}, QPoint(tileSheetX(tile) + 4, tileSheetY(tile) + 4));
 }
 
 QByteArray fileContent(const QString& path) {
@@ -83,7 +83,7 @@ void TileEditorTest::paintingDragIsOneStepSavedInTheTilesSixteenBytes() {
   const QByteArray before = fileContent(path);
   const std::uint8_t tile = usedTile(w.document().state);
   chooseTile(w, tile);
-  w.actionTileEditor->trigger();
+  action(w, "actionTileEditor")->trigger();
   QVERIFY(w.tileEditor()->isVisible());
   QVERIFY(QTest::qWaitForWindowActive(&w));
   QVERIFY(w.tileEditor()->canvas()->shownPixels() ==
@@ -105,7 +105,7 @@ void TileEditorTest::paintingDragIsOneStepSavedInTheTilesSixteenBytes() {
   }
   QVERIFY(tilePixels(w.document().state.tileSheet, tile) == expected);
   QCOMPARE(w.document().history.undoCount(), std::size_t{1});
-  QCOMPARE(w.actionUndo->text(), QStringLiteral("&Undo Edit Tile"));
+  QCOMPARE(action(w, "actionUndo")->text(), QStringLiteral("&Undo Edit Tile"));
   QVERIFY(w.isWindowModified());
   QVERIFY(viewsMatchDocument(w));
 
@@ -120,7 +120,7 @@ void TileEditorTest::paintingDragIsOneStepSavedInTheTilesSixteenBytes() {
   }
   QVERIFY(after.mid(tileStart, 16) != before.mid(tileStart, 16));
 
-  w.actionUndo->trigger();
+  action(w, "actionUndo")->trigger();
   QVERIFY(tilePixels(w.document().state.tileSheet, tile) == old);
   QVERIFY(viewsMatchDocument(w));
 }
@@ -133,7 +133,7 @@ void TileEditorTest::tileOperationsAndPicking() {
   QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
   const std::uint8_t tile = usedTile(w.document().state);
   chooseTile(w, tile);
-  w.actionTileEditor->trigger();
+  action(w, "actionTileEditor")->trigger();
   app::TileEditor* editor = w.tileEditor();
   const TilePixels old = tilePixels(w.document().state.tileSheet, tile);
 
@@ -168,30 +168,30 @@ void TileEditorTest::hoverCountsUsersAndFreeTilesAreMarked() {
   const std::uint8_t used = usedTile(state);
   const auto users = carriedCellsUsing(state.ppuImage, used);
   QMouseEvent move(QEvent::MouseMove, QPointF(tileSheetX(used) + 4, tileSheetY(used) + 4),
-                   w.PAT0->mapToGlobal(QPointF(tileSheetX(used) + 4, tileSheetY(used) + 4)),
+                   view(w, "PAT0")->mapToGlobal(QPointF(tileSheetX(used) + 4, tileSheetY(used) + 4)),
                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(w.PAT0, &move);
+  QCoreApplication::sendEvent(view(w, "PAT0"), &move);
   QVERIFY2(
       w.readoutText().endsWith(
           QStringLiteral("used by %1 cell%2").arg(users.size()).arg(users.size() == 1 ? "" : "s")),
       qPrintable(w.readoutText()));
   const TileCell first = users.front();
-  app::PictureSurface* view = first.nameTable == 0 ? w.NAT0 : w.NAT1;
-  const QImage shown = view->grab().toImage();
+  app::PictureSurface* screen = first.nameTable == 0 ? view(w, "NAT0") : view(w, "NAT1");
+  const QImage shown = screen->grab().toImage();
   const QRgb marked = shown.pixel(first.column * 8 + 3, first.row * 8 + 3);
-  const std::uint32_t drawn = view->surface().pixel(first.column * 8 + 3, first.row * 8 + 3);
+  const std::uint32_t drawn = screen->surface().pixel(first.column * 8 + 3, first.row * 8 + 3);
   QVERIFY(rgb(qRed(marked), qGreen(marked), qBlue(marked)) != drawn);
 
-  w.actionShowFreeTiles->trigger();
+  action(w, "actionShowFreeTiles")->trigger();
   QVERIFY(w.settings().freeTilesShown());
   const auto free = freeTiles(countCarriedTileUses(state.ppuImage));
   QVERIFY(!free[0xFC]);
-  const QImage sheet = w.PAT0->grab().toImage();
+  const QImage sheet = view(w, "PAT0")->grab().toImage();
   for (int tile = 0; tile < 256; ++tile) {
     const QPoint centre(tileSheetX(std::uint8_t(tile)) + 8, tileSheetY(std::uint8_t(tile)) + 8);
     const QRgb pixel = sheet.pixel(centre);
     const bool changed = rgb(qRed(pixel), qGreen(pixel), qBlue(pixel)) !=
-                         w.PAT0->surface().pixel(centre.x(), centre.y());
+                         view(w, "PAT0")->surface().pixel(centre.x(), centre.y());
     QVERIFY2(changed == free[std::size_t(tile)], qPrintable(QString::number(tile)));
   }
 }
@@ -203,16 +203,16 @@ void TileEditorTest::chrFileRoundTripAndWrongSizeRefused() {
   const TileSheet original = w.document().state.tileSheet;
   const QString chr = h.folder.filePath(QStringLiteral("tiles.chr"));
   h.dialogs.answers.push_back(chr);
-  w.actionExportTilesChr->trigger();
+  action(w, "actionExportTilesChr")->trigger();
   QCOMPARE(QFileInfo(chr).size(), qint64(4096));
 
   chooseTile(w, usedTile(w.document().state));
   w.tileEditor()->clear();
   QVERIFY(w.document().state.tileSheet != original);
   h.dialogs.answers.push_back(chr);
-  w.actionImportTilesChr->trigger();
+  action(w, "actionImportTilesChr")->trigger();
   QVERIFY(w.document().state.tileSheet == original);
-  QCOMPARE(w.actionUndo->text(), QStringLiteral("&Undo Import Tiles"));
+  QCOMPARE(action(w, "actionUndo")->text(), QStringLiteral("&Undo Import Tiles"));
 
   const QString shortFile = h.folder.filePath(QStringLiteral("short.chr"));
   QFile file(shortFile);
@@ -221,7 +221,7 @@ void TileEditorTest::chrFileRoundTripAndWrongSizeRefused() {
   file.close();
   const std::size_t steps = w.document().history.undoCount();
   h.dialogs.answers.push_back(shortFile);
-  w.actionImportTilesChr->trigger();
+  action(w, "actionImportTilesChr")->trigger();
   QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("Error loading file!"));
   QVERIFY(h.dialogs.messages.back().detail.contains(QStringLiteral("4095")));
   QVERIFY(w.document().state.tileSheet == original);
@@ -247,7 +247,7 @@ void TileEditorTest::pictureImportPreviewAppliesAsOneStep() {
   QVERIFY(preview->countsText().contains(QStringLiteral("merged")));
   const EditorState expected = preview->result().state;
   preview->applyButton()->click();
-  QCOMPARE(w.actionUndo->text(), QStringLiteral("&Undo Import Picture"));
+  QCOMPARE(action(w, "actionUndo")->text(), QStringLiteral("&Undo Import Picture"));
   QCOMPARE(w.document().history.undoCount(), std::size_t{1});
   QVERIFY(w.document().state.ppuImage == expected.ppuImage);
   QVERIFY(viewsMatchDocument(w));

@@ -54,14 +54,14 @@ void WindowCommandsTest::everyActionHasItsShortcutAndRuns() {
   WindowHarness h;
   app::MainWindow& w = h.window;
   const std::vector<std::pair<QAction*, QKeySequence>> shortcuts = {
-      {w.actionOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
-      {w.actionSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
-      {w.actionExit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-      {w.actionGrid, QKeySequence(Qt::Key_G)},
-      {w.actionZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Plus)},
-      {w.actionZoomOut, QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-      {w.actionActualSize, QKeySequence(Qt::CTRL | Qt::Key_0)},
-      {w.actionNextPaletteSet, QKeySequence(Qt::Key_P)},
+      {action(w, "actionOpen"), QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {action(w, "actionSave"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {action(w, "actionExit"), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+      {action(w, "actionGrid"), QKeySequence(Qt::Key_G)},
+      {action(w, "actionZoomIn"), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+      {action(w, "actionZoomOut"), QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+      {action(w, "actionActualSize"), QKeySequence(Qt::CTRL | Qt::Key_0)},
+      {action(w, "actionNextPaletteSet"), QKeySequence(Qt::Key_P)},
   };
   for (const auto& [action, keys] : shortcuts) {
     QVERIFY2(action->shortcuts().contains(keys), qPrintable(action->objectName()));
@@ -83,7 +83,7 @@ void WindowCommandsTest::everyActionHasItsShortcutAndRuns() {
   h.dialogs.answers.push_back(QString());
   QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
   QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("No file loaded!"));
-  w.actionShortcuts->trigger();
+  action(w, "actionShortcuts")->trigger();
   QVERIFY(h.dialogs.information.back().text.contains(QStringLiteral("Next Palette Set")));
   QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
   QVERIFY(!w.isVisible());
@@ -92,19 +92,19 @@ void WindowCommandsTest::everyActionHasItsShortcutAndRuns() {
 void WindowCommandsTest::buttonsAndMenusRunTheSameCommands() {
   WindowHarness h;
   app::MainWindow& w = h.window;
-  QVERIFY(!w.actionSave->isEnabled() && !w.actionNextPaletteSet->isEnabled());
-  QVERIFY(!w.actionUndo->isEnabled() && !w.actionRedo->isEnabled());
-  QVERIFY(!w.actionSaveAs->isEnabled() && !w.actionApplyPatch->isEnabled());
-  const QList<QAction*> imports = w.importMenu->actions();
-  for (QAction* action : imports) w.importMenu->removeAction(action);
-  QVERIFY(!w.importMenu->menuAction()->isVisible());  // empty menus wait for their commands
-  w.importMenu->addActions(imports);
-  QVERIFY(w.importMenu->menuAction()->isVisible());
+  QVERIFY(!action(w, "actionSave")->isEnabled() && !action(w, "actionNextPaletteSet")->isEnabled());
+  QVERIFY(!action(w, "actionUndo")->isEnabled() && !action(w, "actionRedo")->isEnabled());
+  QVERIFY(!action(w, "actionSaveAs")->isEnabled() && !action(w, "actionApplyPatch")->isEnabled());
+  const QList<QAction*> imports = menu(w, "importMenu")->actions();
+  for (QAction* action : imports) menu(w, "importMenu")->removeAction(action);
+  QVERIFY(!menu(w, "importMenu")->menuAction()->isVisible());  // empty menus wait for their commands
+  menu(w, "importMenu")->addActions(imports);
+  QVERIFY(menu(w, "importMenu")->menuAction()->isVisible());
   QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
-  QVERIFY(w.actionSave->isEnabled() && w.actionNextPaletteSet->isEnabled());
-  QTest::mouseClick(w.cmdChangePal, Qt::LeftButton);
+  QVERIFY(action(w, "actionSave")->isEnabled() && action(w, "actionNextPaletteSet")->isEnabled());
+  QTest::mouseClick(control<QPushButton>(w, "cmdChangePal"), Qt::LeftButton);
   QCOMPARE(int(w.document().state.paletteSet), 1);
-  w.actionNextPaletteSet->trigger();
+  action(w, "actionNextPaletteSet")->trigger();
   QCOMPARE(int(w.document().state.paletteSet), 2);
   QCOMPARE(w.paletteSetText(), QStringLiteral("palette set 2 of 5"));
 }
@@ -117,21 +117,21 @@ void WindowCommandsTest::readoutNamesWhatIsUnderThePointerAtEachZoom() {
   const std::vector<int> before = repaintCounts(w);
   for (const int zoom : {1, 2}) {
     w.setZoom(zoom);
-    moveOver(w.NAT0, QPointF(0, 0));
+    moveOver(view(w, "NAT0"), QPointF(0, 0));
     QVERIFY(w.readoutText().startsWith(QStringLiteral("Name table 0, col 0, row 0: tile $")));
     QVERIFY(w.readoutText().contains(QStringLiteral("body 0x32770, file 0x32780")));
-    moveOver(w.NAT0, QPointF(255 * zoom, 26 * 8 * zoom));
+    moveOver(view(w, "NAT0"), QPointF(255 * zoom, 26 * 8 * zoom));
     QVERIFY(w.readoutText().contains(QStringLiteral("col 31, row 26")));
     QVERIFY(w.readoutText().endsWith(QStringLiteral("not saved to the ROM")));
-    moveOver(w.ATT0, QPointF(16 * zoom, 15 * zoom));
+    moveOver(view(w, "ATT0"), QPointF(16 * zoom, 15 * zoom));
     QVERIFY(w.readoutText().startsWith(QStringLiteral("Attribute $23C0 = $")));
     QVERIFY(w.readoutText().contains(QStringLiteral("top right quadrant")));
-    moveOver(w.PAT0, QPointF(255 * zoom, 0));
+    moveOver(view(w, "PAT0"), QPointF(255 * zoom, 0));
     QVERIFY(w.readoutText().startsWith(QStringLiteral("Tile $0F")));
   }
   QCOMPARE(repaintCounts(w), before);
   QEnterEvent hover(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-  QCoreApplication::sendEvent(w.lbl_coinpal[6], &hover);
+  QCoreApplication::sendEvent(square(w, "lbl_coinpal", 6), &hover);
   QVERIFY(w.readoutText().startsWith(QStringLiteral("Coin palette, colour 6: $")));
   QVERIFY(w.readoutText().contains(QStringLiteral("body 0x30AB0")));
 }
@@ -151,14 +151,14 @@ void WindowCommandsTest::zoomedPressesHitTheSameTile() {
   QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
   for (const int zoom : {1, 2, 3}) {
     w.setZoom(zoom);
-    QCOMPARE(w.PAT0->size(), QSize(256, 256) * zoom);
-    QCOMPARE(w.cmdOpenFile->geometry(), QRect(QPoint(16, 8) * zoom, QSize(25, 25) * zoom));
-    pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(40, 24) * zoom);
-    QCOMPARE(w.lblTileID->text(), QStringLiteral("12"));
-    pressAt(w.NAT0, Qt::LeftButton, {}, QPoint(8 * zoom * 7 + zoom, 8 * zoom * 3));
+    QCOMPARE(view(w, "PAT0")->size(), QSize(256, 256) * zoom);
+    QCOMPARE(control<QPushButton>(w, "cmdOpenFile")->geometry(), QRect(QPoint(16, 8) * zoom, QSize(25, 25) * zoom));
+    pressAt(view(w, "PAT0"), Qt::LeftButton, {}, QPoint(40, 24) * zoom);
+    QCOMPARE(control<QLabel>(w, "lblTileID")->text(), QStringLiteral("12"));
+    pressAt(view(w, "NAT0"), Qt::LeftButton, {}, QPoint(8 * zoom * 7 + zoom, 8 * zoom * 3));
     QCOMPARE(int(w.document().state.ppuImage[0x2000 + 3 * 32 + 7]), 0x12);
-    pressAt(w.PAT0, Qt::LeftButton, {}, QPoint(0, 0));
-    pressAt(w.NAT0, Qt::LeftButton, {}, QPoint(8 * zoom * 7 + zoom, 8 * zoom * 3));
+    pressAt(view(w, "PAT0"), Qt::LeftButton, {}, QPoint(0, 0));
+    pressAt(view(w, "NAT0"), Qt::LeftButton, {}, QPoint(8 * zoom * 7 + zoom, 8 * zoom * 3));
     QCOMPARE(int(w.document().state.ppuImage[0x2000 + 3 * 32 + 7]), 0x00);
   }
 }
@@ -168,12 +168,12 @@ void WindowCommandsTest::gridAndZoomAreRemembered() {
   {
     ScriptedDialogs dialogs;
     app::MainWindow first(dialogs);
-    first.actionGrid->trigger();
-    first.actionZoomIn->trigger();
-    first.actionZoomIn->trigger();
-    first.actionZoomIn->trigger();  // 3x is the largest
+    action(first, "actionGrid")->trigger();
+    action(first, "actionZoomIn")->trigger();
+    action(first, "actionZoomIn")->trigger();
+    action(first, "actionZoomIn")->trigger();  // 3x is the largest
     QCOMPARE(first.zoom(), 3);
-    QVERIFY(!first.actionZoomIn->isEnabled());
+    QVERIFY(!action(first, "actionZoomIn")->isEnabled());
   }
   ScriptedDialogs dialogs;
   app::MainWindow second(dialogs);
@@ -186,7 +186,7 @@ void WindowCommandsTest::recentFilesKeepTenAndDropAMissingOne() {
   WindowHarness h;
   app::MainWindow& w = h.window;
   for (int i = 0; i < 11; ++i) h.open(h.writeDemo(QStringLiteral("demo%1.nes").arg(i)));
-  QList<QAction*> recent = w.recentMenu->actions();
+  QList<QAction*> recent = menu(w, "recentMenu")->actions();
   QCOMPARE(recent.size(), 10);
   QCOMPARE(recent.front()->data().toString(), h.folder.filePath(QStringLiteral("demo10.nes")));
   QVERIFY(QFile::remove(h.folder.filePath(QStringLiteral("demo5.nes"))));
@@ -195,11 +195,11 @@ void WindowCommandsTest::recentFilesKeepTenAndDropAMissingOne() {
   QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("Error loading file!"));
   QVERIFY(h.dialogs.messages.back().detail.contains(QStringLiteral("No such file")));
   QCOMPARE(w.windowTitle(), lastCaption);
-  QCOMPARE(w.recentMenu->actions().size(), 9);
-  w.recentMenu->actions().at(3)->trigger();
+  QCOMPARE(menu(w, "recentMenu")->actions().size(), 9);
+  menu(w, "recentMenu")->actions().at(3)->trigger();
   QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("File loaded!"));
   QCOMPARE(w.windowTitle(), QStringLiteral("Pelmora 0.80.0[demo7.nes][*]"));
-  QCOMPARE(w.recentMenu->actions().front()->data().toString(),
+  QCOMPARE(menu(w, "recentMenu")->actions().front()->data().toString(),
            h.folder.filePath(QStringLiteral("demo7.nes")));
 }
 
@@ -249,24 +249,24 @@ void WindowCommandsTest::selectorClosesOnKeysAndPreviewsTheChoice() {
       {0x23, [](app::PaletteSelector* s) { QTest::mouseDClick(s->lblnespal[0x23], Qt::LeftButton); }},
   };
   for (const auto& [colour, close] : closings) {
-    QTest::mouseDClick(w.lbl_bkgpal0[1], Qt::LeftButton);
+    QTest::mouseDClick(square(w, "lbl_bkgpal0", 1), Qt::LeftButton);
     app::PaletteSelector* selector = w.paletteSelector();
     QTest::mouseClick(selector->lblnespal[colour], Qt::LeftButton);
-    QCOMPARE(w.lbl_bkgpal0[1]->text(), QString::number(colour, 16).toUpper());  // preview
+    QCOMPARE(square(w, "lbl_bkgpal0", 1)->text(), QString::number(colour, 16).toUpper());  // preview
     QVERIFY(int(w.document().state.romPalette[1]) != colour);
     close(selector);
     QVERIFY(!selector->isVisible());
     QCOMPARE(int(w.document().state.romPalette[1]), colour);
   }
   w.paletteSelector()->move(QPoint(40, 50));
-  QTest::mouseDClick(w.lbl_bkgpal0[2], Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 2), Qt::LeftButton);
   QTest::keyClick(w.paletteSelector(), Qt::Key_Escape);
   QCOMPARE(w.settings().selectorPosition().value_or(QPoint()), w.paletteSelector()->pos());
 }
 
 void WindowCommandsTest::aboutNamesVersionQtAndLicence() {
   WindowHarness h;
-  h.window.actionAbout->trigger();
+  action(h.window, "actionAbout")->trigger();
   const QString text = h.dialogs.information.back().text;
   QVERIFY(text.contains(QStringLiteral("Pelmora 0.80.0")));
   QVERIFY(text.contains(QString::fromLatin1(qVersion())));

@@ -37,21 +37,21 @@ void XcbWindowTest::showsTheOpenedTitleScreen() {
   QCOMPARE(h.window.controlArea()->size(), QSize(823, 554));
   QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
   h.window.setShadingShown(false);  // a mark over the pixels, not part of them
-  pressAt(h.window.PAT0, Qt::RightButton, Qt::ShiftModifier, QPoint(255, 255));
-  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(100, 100));
-  QCOMPARE(h.window.lblTileID->text(), QStringLiteral("FF"));
+  pressAt(view(h.window, "PAT0"), Qt::RightButton, Qt::ShiftModifier, QPoint(255, 255));
+  pressAt(view(h.window, "NAT0"), Qt::LeftButton, {}, QPoint(100, 100));
+  QCOMPARE(control<QLabel>(h.window, "lblTileID")->text(), QStringLiteral("FF"));
   QCOMPARE(int(h.window.document().state.ppuImage[0x2000 + 12 * 32 + 12]), 0xFF);
 
   // Painting is asynchronous on a real server: wait until it has caught up.
   QImage screen;
   QTRY_VERIFY_WITH_TIMEOUT(
-      (screen = grabWindow(h.window), screenShowsSurface(screen, *h.window.NAT0)), 5000);
-  QVERIFY(screenShowsSurface(screen, *h.window.PAT0));
-  QVERIFY(screenShowsSurface(screen, *h.window.ATT0));
-  QVERIFY(screenShowsSurface(screen, *h.window.NAT1));
-  QVERIFY(screenShowsSurface(screen, *h.window.picSelTile));
+      (screen = grabWindow(h.window), screenShowsSurface(screen, *view(h.window, "NAT0"))), 5000);
+  QVERIFY(screenShowsSurface(screen, *view(h.window, "PAT0")));
+  QVERIFY(screenShowsSurface(screen, *view(h.window, "ATT0")));
+  QVERIFY(screenShowsSurface(screen, *view(h.window, "NAT1")));
+  QVERIFY(screenShowsSurface(screen, *view(h.window, "picSelTile")));
   h.dialogs.questionAnswers.push_back(QMessageBox::Discard);  // the placed tile is an edit
-  QTest::mouseClick(h.window.cmdExitApp, Qt::LeftButton);
+  QTest::mouseClick(control<QPushButton>(h.window, "cmdExitApp"), Qt::LeftButton);
   QVERIFY(!h.window.isVisible());
 }
 
@@ -61,15 +61,15 @@ void XcbWindowTest::showsTheViewsScaledAtTwiceTheSize() {
   WindowHarness h;
   QVERIFY(QTest::qWaitForWindowExposed(&h.window));
   QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
-  h.window.actionZoomIn->trigger();
+  action(h.window, "actionZoomIn")->trigger();
   h.window.setShadingShown(false);
-  QCOMPARE(h.window.NAT0->size(), QSize(512, 480));
-  pressAt(h.window.PAT0, Qt::LeftButton, {}, QPoint(2 * 40, 2 * 40));
-  pressAt(h.window.NAT0, Qt::LeftButton, {}, QPoint(2 * 100, 2 * 100));
+  QCOMPARE(view(h.window, "NAT0")->size(), QSize(512, 480));
+  pressAt(view(h.window, "PAT0"), Qt::LeftButton, {}, QPoint(2 * 40, 2 * 40));
+  pressAt(view(h.window, "NAT0"), Qt::LeftButton, {}, QPoint(2 * 100, 2 * 100));
   QCOMPARE(int(h.window.document().state.ppuImage[0x2000 + 12 * 32 + 12]), 0x22);
   QImage screen;
   QTRY_VERIFY_WITH_TIMEOUT(
-      (screen = grabWindow(h.window), screenShowsSurface(screen, *h.window.NAT0)), 5000);
+      (screen = grabWindow(h.window), screenShowsSurface(screen, *view(h.window, "NAT0"))), 5000);
 }
 
 QTEST_MAIN(XcbWindowTest)

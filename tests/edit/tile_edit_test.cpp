@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "edit/tile_usage.h"
+#include "state/tile_usage.h"
 
 namespace pelmora {
 namespace {

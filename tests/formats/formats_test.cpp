@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "demo/demo_image.h"
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 #include "formats/nam_file.h"
 #include "formats/pal_file.h"
 #include "formats/png_file.h"

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "demo/demo_image.h"
-#include "edit/tile_usage.h"
+#include "state/tile_usage.h"
 #include "gfx/views.h"
 #include "picture/colour_match.h"
 #include "rom/title_export.h"

@@ -1,6 +1,6 @@
-#include "edit/tile_usage.h"
+#include "state/tile_usage.h"
 
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 #include "rom/title_layout.h"
 #include "state/ppu_map.h"
 

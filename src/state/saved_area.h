@@ -13,6 +13,12 @@ namespace pelmora {
 constexpr int kScreenColumns = 32;
 constexpr int kScreenRows = 30;
 
+// The carried rows: 0-23 of name table 0 and 24-27 of name table 2 (below the first 24, so a
+// whole-screen picture is name table 0's rows and then name table 2's).
+constexpr int kCarriedRowsNameTable0 = 24;
+constexpr int kFirstCarriedRowNameTable2 = 24;
+constexpr int kCarriedRowsNameTable2 = 4;
+
 // Whether Save writes the tile at `row` of name table `nameTable` (0 or 2).
 bool isTileRowCarried(int nameTable, int row);
 

@@ -1,4 +1,4 @@
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 
 #include "rom/title_layout.h"
 
@@ -9,9 +9,8 @@ constexpr int kRecordHeader = 3;   // address high, address low, control
 constexpr int kRowListLength = 36;  // one 32-byte row record and the end byte
 constexpr int kRowRecordLength = 35;
 constexpr int kAreaASlots = 22;     // slots 8-29 fit in area A; 30-34 follow in area B
-constexpr int kFirstCarriedRowNameTable2 = 24;
-constexpr int kLastCarriedRowNameTable2 = 27;
-constexpr int kLastCarriedRowNameTable0 = 23;
+constexpr int kLastCarriedRowNameTable0 = kCarriedRowsNameTable0 - 1;
+constexpr int kLastCarriedRowNameTable2 = kFirstCarriedRowNameTable2 + kCarriedRowsNameTable2 - 1;
 
 // Where the fixed layout puts the list of slot 8-33 (every one of them a single row record).
 std::int32_t rowListPosition(int slot) {

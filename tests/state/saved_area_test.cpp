@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "demo/demo_image.h"
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 #include "rom/title_export.h"
 #include "rom/title_import.h"
 #include "state/ppu_map.h"

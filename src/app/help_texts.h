@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace pelmora::app {
+
+// Help > Keyboard Shortcuts: every action of `window` that has a shortcut, as a table.
+QString shortcutsText(const QWidget& window);
+// Help > About.
+QString aboutText();
+
+}  // namespace pelmora::app
