@@ -33,16 +33,16 @@ QByteArray fileBytes(const QString& path) {
 
 // The controls a session uses, found by name.
 const char* const kViews[] = {"PAT0", "NAT0", "ATT0", "NAT1", "ATT1", "picSelTile", "tilePixelCanvas"};
+// Besides these, every tool's action (its name ends in "Tool").
 const char* const kCommands[] = {
-    "actionPaintTool",  "actionSelectTool", "actionPickTile",     "actionCopy",
-    "actionCut",        "actionPaste",      "actionDelete",       "actionFill",
-    "actionZoomIn",     "actionZoomOut",    "actionActualSize",   "actionNextPaletteSet",
-    "actionGrid",       "actionShading",    "actionShowFreeTiles", "actionTileValue1",
-    "actionTileValue2", "actionTileValue3", "actionTileValue4",   "actionUndo",
-    "actionRedo"};
+    "actionPickTile",      "actionCopy",       "actionCut",         "actionPaste",
+    "actionDelete",        "actionFill",       "actionZoomIn",      "actionZoomOut",
+    "actionActualSize",    "actionNextPaletteSet", "actionGrid",    "actionShading",
+    "actionShowFreeTiles", "actionTileValue1", "actionTileValue2",  "actionTileValue3",
+    "actionTileValue4",    "actionUndo",       "actionRedo"};
 const int kKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,    Qt::Key_Down,  Qt::Key_1,
                      Qt::Key_2,    Qt::Key_3,     Qt::Key_4,     Qt::Key_Space, Qt::Key_Delete,
-                     Qt::Key_Escape, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Tab};
+                     Qt::Key_Escape, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Tab, Qt::Key_Return};
 
 class Session {
  public:
@@ -51,10 +51,13 @@ class Session {
       if (auto* view = window.findChild<QWidget*>(QLatin1String(name))) views_.push_back(view);
     for (const char* name : kCommands)
       if (auto* action = window.findChild<QAction*>(QLatin1String(name))) commands_.push_back(action);
-    // The palette selector's colour squares and the Tile Editor's buttons and swatches.
+    for (QAction* action : window.findChildren<QAction*>())
+      if (action->objectName().endsWith(QLatin1String("Tool"))) commands_.push_back(action);
+    // The rows of palette squares, the palette selector's colours and the Tile Editor's swatches.
     for (QWidget* child : window.findChildren<QWidget*>()) {
       const QString name = child->objectName();
-      if (name.startsWith(QLatin1String("lblnespal_")) || name.startsWith(QLatin1String("tileSwatch")))
+      if (name.startsWith(QLatin1String("lbl_")) || name.startsWith(QLatin1String("lblnespal_")) ||
+          name.startsWith(QLatin1String("tileSwatch")))
         views_.push_back(child);
     }
   }

@@ -7,7 +7,7 @@
 
 #include "edit/clipboard_text.h"
 #include "edit/edit_history.h"
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 #include "edit/tile_block.h"
 #include "fuzz_support.h"
 #include "fuzz_targets.h"

@@ -3,7 +3,7 @@
 // file's byte, keeps every other cell, counts the dropped cells that differ, and gives a screen
 // Save writes and Open reads back.
 
-#include "edit/saved_area.h"
+#include "state/saved_area.h"
 #include "formats/nam_file.h"
 #include "fuzz_support.h"
 #include "fuzz_targets.h"
