@@ -16,6 +16,11 @@ namespace {
 
 constexpr int kMaximumSide = 16384;  // far beyond any view; refuses absurd sizes before decoding
 constexpr std::array<std::uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+// Pictures read are imported as the screen or the tile sheet, so this is already far beyond
+// need; it keeps a decoded picture within 64 MiB.
+constexpr std::uint32_t kMaximumReadSide = 4096;
+// A deflate stream gives at most 1,032 bytes for each byte it holds.
+constexpr std::uint64_t kDeflateMaximumRatio = 1032;
 
 struct ContextDeleter {
   void operator()(spng_ctx* context) const { spng_ctx_free(context); }
@@ -143,6 +148,17 @@ Status writeIndexedPng(const IndexedImage& image, const std::filesystem::path& p
   return writeEncoded(encodeIndexedPng(image), path);
 }
 
+// Whether the file is long enough to hold the rows its header announces (each row a filter byte
+// and its packed samples), checked before any buffer is sized by the header.
+bool fileCanHoldRows(const spng_ihdr& header, std::size_t fileSize) {
+  std::uint64_t channels = 1;  // grey and indexed
+  if (header.color_type == SPNG_COLOR_TYPE_TRUECOLOR) channels = 3;
+  if (header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA) channels = 2;
+  if (header.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA) channels = 4;
+  const std::uint64_t rowBytes = (std::uint64_t{header.width} * channels * header.bit_depth + 7) / 8 + 1;
+  return rowBytes * header.height <= kDeflateMaximumRatio * fileSize;
+}
+
 // The decoded rows go straight into the picture, one at a time, so no second copy of the whole
 // picture is made (interlaced files, whose rows come in several passes, are decoded whole).
 Expected<RgbImage> decodePng(std::span<const std::uint8_t> file) {
@@ -151,7 +167,7 @@ Expected<RgbImage> decodePng(std::span<const std::uint8_t> file) {
     return CodecError{"The file is not a PNG picture."};
   Context context(spng_ctx_new(0));
   if (!context) return CodecError{"PNG: out of memory"};
-  spng_set_image_limits(context.get(), kMaximumSide, kMaximumSide);
+  spng_set_image_limits(context.get(), kMaximumReadSide, kMaximumReadSide);
   spng_set_crc_action(context.get(), SPNG_CRC_ERROR, SPNG_CRC_ERROR);
   int code = spng_set_png_buffer(context.get(), file.data(), file.size());
   spng_ihdr header{};
@@ -159,6 +175,8 @@ Expected<RgbImage> decodePng(std::span<const std::uint8_t> file) {
   std::size_t size = 0;
   if (code == 0) code = spng_decoded_image_size(context.get(), SPNG_FMT_RGB8, &size);
   if (code != 0) return pngError(code);
+  if (!fileCanHoldRows(header, file.size()))
+    return CodecError{"PNG: the file is too short for the picture its header announces"};
   const bool interlaced = header.interlace_method != SPNG_INTERLACE_NONE;
   std::vector<std::uint8_t> rgb(interlaced ? size : std::size_t{header.width} * 3);
   code = spng_decode_image(context.get(), interlaced ? rgb.data() : nullptr,

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
+#include "fuzz_support.h"
+#include "fuzz_targets.h"
 #include "gfx/master_palette.h"
 #include "gfx/screen_views.h"
 #include "palette/palette_edit.h"
@@ -23,6 +23,8 @@
 
 namespace pelmora {
 namespace {
+
+using fuzz::require;
 
 // Header bytes the loader never interprets choose how the views are drawn, so the fuzzer
 // reaches every palette set and colour emphasis without a separate input format.
@@ -38,12 +40,6 @@ constexpr std::uint16_t kAttributeTable0End = kAttributeTable0 + 64;
 constexpr std::uint16_t kNameTable2Row24 = ppu_address::kNameTable2 + 24 * 32;
 constexpr std::uint16_t kNameTable2Row28 = ppu_address::kNameTable2 + 28 * 32;
 constexpr std::uint16_t kBackgroundPaletteEnd = kBackgroundPalette + 16;
-
-void require(bool condition, const char* promise) {
-  if (condition) return;
-  std::fprintf(stderr, "broken promise: %s\n", promise);
-  std::abort();
-}
 
 bool sameRange(const PpuImage& a, const PpuImage& b, std::uint16_t first, std::uint16_t end) {
   return std::equal(a.begin() + first, a.begin() + end, b.begin() + first);
@@ -180,9 +176,10 @@ void fuzzOneFile(const std::uint8_t* data, std::size_t size) {
 }
 
 }  // namespace
-}  // namespace pelmora
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  pelmora::fuzzOneFile(data, size);
+int fuzz::fuzzTitleScreen(const std::uint8_t* data, std::size_t size) {
+  fuzzOneFile(data, size);
   return 0;
 }
+
+}  // namespace pelmora

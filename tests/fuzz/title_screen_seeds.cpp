@@ -1,20 +1,17 @@
-// Writes the fuzzer's starting corpus into a folder: the demo image and variants of it that
-// stand at the edges the title-screen codec has to handle. Images cut short at every fixed
-// position the title screen uses, pointers led to the end of the body and of bank 25, lists
-// that lose their end byte, and count-0 records that reach past the end of the image.
-//
-// Usage: pelmora_fuzz_seeds FOLDER
+// The ROM target's starting inputs: the demo image and variants of it that stand at the edges
+// the title-screen codec has to handle. Images cut short at every fixed position the title
+// screen uses, pointers led to the end of the body and of bank 25, lists that lose their end
+// byte, and count-0 records that reach past the end of the image.
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "demo/demo_image.h"
+#include "fuzz_support.h"
 #include "rom/rom_image.h"
 #include "rom/title_export.h"
 #include "rom/title_import.h"
@@ -33,7 +30,7 @@ const std::vector<int> kUsedSlots = {1,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
 
 class SeedFolder {
  public:
-  explicit SeedFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
+  explicit SeedFolder(const fuzz::SeedSink& sink) : sink_(sink) {}
 
   void write(const std::string& name, const RomImage& rom) {
     std::vector<std::uint8_t> bytes(rom.header.begin(), rom.header.end());
@@ -42,19 +39,11 @@ class SeedFolder {
   }
 
   void writeBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream file(folder_ / (name + ".nes"), std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file) failed_ = true;
-    ++count_;
+    sink_(name + ".nes", bytes);
   }
 
-  bool failed() const { return failed_; }
-  int count() const { return count_; }
-
  private:
-  std::filesystem::path folder_;
-  bool failed_ = false;
-  int count_ = 0;
+  const fuzz::SeedSink& sink_;
 };
 
 std::string hex(std::int64_t value) {
@@ -245,27 +234,16 @@ void writeCountZeroAtBankEnd(SeedFolder& seeds, const RomImage& demo) {
 }
 
 }  // namespace
-}  // namespace pelmora
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-    return 2;
-  }
-  std::error_code error;
-  std::filesystem::create_directories(argv[1], error);
-  pelmora::SeedFolder seeds(argv[1]);
-  pelmora::DemoLayout layout;
-  const pelmora::RomImage demo = pelmora::buildDemoImage(&layout);
-  pelmora::writeWholeImages(seeds, demo);
-  pelmora::writeCuts(seeds, demo, layout);
-  pelmora::writeRedirectedPointers(seeds, demo);
-  pelmora::writeListsWithoutEnd(seeds, demo, layout);
-  pelmora::writeCountZeroAtBankEnd(seeds, demo);
-  if (seeds.failed()) {
-    std::fprintf(stderr, "cannot write the seeds into %s\n", argv[1]);
-    return 1;
-  }
-  std::printf("%d seeds written to %s\n", seeds.count(), argv[1]);
-  return 0;
+void fuzz::makeTitleScreenSeeds(const SeedSink& sink) {
+  SeedFolder seeds(sink);
+  DemoLayout layout;
+  const RomImage demo = buildDemoImage(&layout);
+  writeWholeImages(seeds, demo);
+  writeCuts(seeds, demo, layout);
+  writeRedirectedPointers(seeds, demo);
+  writeListsWithoutEnd(seeds, demo, layout);
+  writeCountZeroAtBankEnd(seeds, demo);
 }
+
+}  // namespace pelmora
