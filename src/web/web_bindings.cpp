@@ -120,6 +120,7 @@ EMSCRIPTEN_BINDINGS(pelmora) {
                 +[](WebEditor& editor, const std::string& text, int nameTable, int column,
                     int row) { return outcomeValue(editor.pasteText(text, nameTable, column, row)); })
       .function("rowCarried", &WebEditor::rowCarried)
+      .function("attributesCarried", &WebEditor::attributesCarried)
       .function("nextPaletteSet", &WebEditor::nextPaletteSet)
       .function("paletteSetText", &WebEditor::paletteSetText)
       .function("squares", &squares)

@@ -316,6 +316,10 @@ bool WebEditor::rowCarried(int nameTable, int row) const {
   return isTileRowCarried(nameTable == 0 ? 0 : 2, row);
 }
 
+bool WebEditor::attributesCarried(int nameTable) const {
+  return isAttributeTableCarried(nameTable == 0 ? 0 : 2);
+}
+
 void WebEditor::nextPaletteSet() {
   if (!document_.loaded) return;
   finishStroke();

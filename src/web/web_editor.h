@@ -83,6 +83,7 @@ class WebEditor {
   std::string copyRect(int nameTable, int column, int row, int width, int height);
   Outcome pasteText(const std::string& text, int nameTable, int column, int row);
   bool rowCarried(int nameTable, int row) const;
+  bool attributesCarried(int nameTable) const;
 
   // Palettes.
   void nextPaletteSet();
