@@ -34,8 +34,8 @@ val inputBuffer(WebEditor& editor, int size) {
 val output(const WebEditor& editor) { return memoryView(editor.output()); }
 val pixels(const WebEditor& editor, int view) { return memoryView(editor.pixels(view)); }
 
-val open(WebEditor& editor, const std::string& name) {
-  const WebEditor::OpenOutcome opened = editor.open(name);
+val open(WebEditor& editor, const std::string& name, const val& content) {
+  const WebEditor::OpenOutcome opened = editor.open(name, content);
   val result = outcomeValue(opened.outcome);
   result.set("askFirst", opened.askFirst);
   return result;

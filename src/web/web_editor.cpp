@@ -58,6 +58,14 @@ Surface& surfaceOf(ScreenViews& views, int view) {
 int screenViewOf(int nameTable) { return nameTable == 0 ? kNAT0 : kNAT1; }
 int attributeViewOf(int nameTable) { return nameTable == 0 ? kATT0 : kATT1; }
 
+// The page's bytes become the file in the memory file system straight from JavaScript: copying
+// them through the module's memory first costs more than the whole Open.
+bool writeInputFile(const std::filesystem::path& path, const emscripten::val& content) {
+  emscripten::val::module_property("FS").call<void>("writeFile", path.string(), content);
+  std::error_code error;
+  return std::filesystem::file_size(path, error) == content["length"].as<std::size_t>() && !error;
+}
+
 Outcome failed(const char* message, std::string reason) {
   return {false, message, std::move(reason)};
 }
@@ -140,21 +148,14 @@ void WebEditor::showPreview() {
   markView(kPicSelTile, 0, 0, views_.picSelTile.width(), views_.picSelTile.height());
 }
 
-WebEditor::OpenOutcome WebEditor::open(const std::string& name) {
+WebEditor::OpenOutcome WebEditor::open(const std::string& name, const emscripten::val& content) {
   finishStroke();
   const std::filesystem::path path = kFolder / safeFileName(name);
   OpenOutcome result;
-  {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    const bool written = file && std::fwrite(input_.data(), 1, input_.size(), file) == input_.size();
-    if (file) std::fclose(file);
-    if (!written) {
-      result.outcome = failed("Error loading file!", "The file could not be read to its end.");
-      return result;
-    }
+  if (!writeInputFile(path, content)) {
+    result.outcome = failed("Error loading file!", "The file could not be read to its end.");
+    return result;
   }
-  input_.clear();
-  input_.shrink_to_fit();
   Document opened;
   opened.state = document_.state;  // the palette target and the registers carry over
   const OpenResult status = openDocument(opened, path);

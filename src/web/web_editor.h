@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <emscripten/val.h>
+
 #include "edit/document.h"
 #include "edit/stroke.h"
 #include "edit/tile_block.h"
@@ -32,19 +34,19 @@ class WebEditor {
  public:
   WebEditor();
 
-  // Bytes the page hands over (a ROM, a patch, a .nam or .pal, a picture's RGBA pixels) are
-  // written into this buffer first; the call that reads them follows.
+  // Bytes the page hands over (a patch, a .nam or .pal, a picture's RGBA pixels) are written
+  // into this buffer first; the call that reads them follows.
   std::vector<std::uint8_t>& input() { return input_; }
   // Bytes a call made for the page to download.
   const std::vector<std::uint8_t>& output() const { return output_; }
 
-  // Open: the input as the file `name`. A file that fails the game check is kept aside until
+  // Open: `content` (a Uint8Array) as the file `name`. A file that fails the game check is kept aside until
   // the user answers (confirmOpen or cancelOpen); otherwise it replaces the document at once.
   struct OpenOutcome {
     Outcome outcome;
     bool askFirst = false;  // the question is kUnexpectedGameWarning
   };
-  OpenOutcome open(const std::string& name);
+  OpenOutcome open(const std::string& name, const emscripten::val& content);
   void confirmOpen();
   void cancelOpen() { pending_.reset(); }
   bool loaded() const { return document_.loaded; }

@@ -9,7 +9,7 @@ declare module '@pelmora/core' {
   export interface Editor {
     inputBuffer(size: number): Uint8Array;
     output(): Uint8Array;
-    open(name: string): OpenOutcome;
+    open(name: string, content: Uint8Array): OpenOutcome;
     confirmOpen(): void;
     cancelOpen(): void;
     loaded(): boolean;

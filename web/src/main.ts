@@ -108,8 +108,7 @@ async function mayDiscard(): Promise<boolean> {
 
 export async function openBytes(name: string, bytes: Uint8Array): Promise<void> {
   if (!(await mayDiscard())) return;
-  editor.inputBuffer(bytes.length).set(bytes);
-  const opened = editor.open(name);
+  const opened = editor.open(name, bytes);
   if (!opened.ok) {
     await showMessage(opened.message, opened.reason);
     return;
@@ -536,6 +535,7 @@ async function start(): Promise<void> {
   if ('serviceWorker' in navigator && location.protocol !== 'file:')
     navigator.serviceWorker.register('sw.js').catch(() => undefined);
   document.body.dataset.ready = 'true';
+  performance.mark('pelmora-interactive');
   // Tests and benchmarks reach the editor through the page, as a user's events do.
   (window as unknown as { pelmora: object }).pelmora = { editor, openBytes, views };
 }

@@ -55,9 +55,14 @@ async function dismissMessage() {
   return { text, reason };
 }
 
+// Opens a file, discarding unsaved edits when the page asks about them.
 async function openFile(name, bytes) {
   await chooseFile(page, 'openFile', name, bytes);
   await page.waitForSelector('#messageBox[open]');
+  if ((await page.textContent('#messageText')).startsWith('Save changes to')) {
+    await page.click('#messageOther');
+    await page.waitForSelector('#messageBox[open]');
+  }
   return dismissMessage();
 }
 
