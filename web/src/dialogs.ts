@@ -25,7 +25,11 @@ function show(message: string, reason: string, yes: string, no: string | null,
     buttons.yes.onclick = () => finish('yes');
     buttons.other.onclick = () => finish('other');
     buttons.no.onclick = () => finish('no');
-    box().onclose = () => finish('no');  // Escape answers no
+    // Escape answers no. The close event arrives after the fact: one left over from the previous
+    // message must not close this one.
+    box().onclose = () => {
+      if (!box().open) finish('no');
+    };
     box().showModal();
     (no === null ? buttons.yes : buttons.no).focus();
   });

@@ -175,6 +175,27 @@ test('a file that is no ROM image is refused with the reason and the document st
   assert.equal(await page.title(), title);
 });
 
+test('an image that fails the game check opens only when the user says so, and Save asks again', async () => {
+  const other = Buffer.from(readFileSync(DEMO));
+  other.fill(0xff, 16 + 0x30ada, 16 + 0x30ada + 3);  // the first coin-call site
+  const title = await page.title();
+  await chooseFile(page, 'openFile', 'other.nes', other);
+  await page.waitForSelector('#messageBox[open]');
+  assert.match(await page.textContent('#messageText'), /^This does not look like an image of the game .* Open anyway\?$/);
+  await page.click('#messageNo');
+  assert.equal(await page.title(), title);
+  await chooseFile(page, 'openFile', 'other.nes', other);
+  await page.waitForSelector('#messageBox[open]');
+  await page.click('#messageYes');
+  await page.waitForFunction(() => document.getElementById('messageText').textContent === 'File loaded!');
+  await dismissMessage();
+  assert.equal(await page.title(), 'Pelmora 0.80.0[other.nes] (unverified image)');
+  await page.click('#cmdSaveFile');
+  await page.waitForSelector('#messageBox[open]');
+  assert.match(await page.textContent('#messageText'), /fixed places\. Save anyway\?$/);
+  await page.click('#messageNo');
+});
+
 test('nothing is fetched after the page has loaded', () => {
   assert.deepEqual(session.requests.slice(requestsWhenReady), []);
 });
