@@ -8,9 +8,15 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { BUILD, startPage } from '../../web/tests/browser.mjs';
 
-const native = JSON.parse(execFileSync(join(BUILD, 'bin/web_open_bench'),
-  ['--benchmark_format=json', '--benchmark_min_time=1'], { stdio: ['ignore', 'pipe', 'ignore'] }));
-const nativeOpenMs = native.benchmarks[0].real_time;
+// The quickest of several repetitions on each side: on a shared machine the slower ones measure
+// the other processes.
+const nativeOpen = () => {
+  const report = JSON.parse(execFileSync(join(BUILD, 'bin/web_open_bench'),
+    ['--benchmark_format=json', '--benchmark_repetitions=5', '--benchmark_report_aggregates_only=false'],
+    { stdio: ['ignore', 'pipe', 'ignore'] }));
+  return Math.min(...report.benchmarks.filter((b) => b.run_type === 'iteration').map((b) => b.real_time));
+};
+let nativeOpenMs = nativeOpen();
 const demo = readFileSync(join(BUILD, 'bin/demo.nes'));
 
 const session = await startPage();
@@ -35,10 +41,13 @@ const figures = await page.evaluate((bytes) => {
     views.paint();
   };
   for (let i = 0; i < 20; ++i) open();  // warm up
-  const rounds = 200;
-  let start = performance.now();
-  for (let i = 0; i < rounds; ++i) open();
-  const openMs = (performance.now() - start) / rounds;
+  let openMs = Infinity;
+  let start;
+  for (let batch = 0; batch < 20; ++batch) {
+    start = performance.now();
+    for (let i = 0; i < 10; ++i) open();
+    openMs = Math.min(openMs, (performance.now() - start) / 10);
+  }
 
   // Strokes across a whole row of name table 0, one cell a move, each in a new tile, each move
   // drawn onto the canvas.
@@ -60,6 +69,7 @@ const figures = await page.evaluate((bytes) => {
   return { openMs, moveMs: strokeMs / moves };
 }, [...demo]);
 await session.close();
+nativeOpenMs = Math.min(nativeOpenMs, nativeOpen());
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const ratio = figures.openMs / nativeOpenMs;

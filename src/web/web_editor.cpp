@@ -58,10 +58,15 @@ Surface& surfaceOf(ScreenViews& views, int view) {
 int screenViewOf(int nameTable) { return nameTable == 0 ? kNAT0 : kNAT1; }
 int attributeViewOf(int nameTable) { return nameTable == 0 ? kATT0 : kATT1; }
 
-// The page's bytes become the file in the memory file system straight from JavaScript: copying
-// them through the module's memory first costs more than the whole Open.
+// The page's bytes become the file in the memory file system straight from JavaScript, which
+// keeps them rather than a copy: copying them through the module's memory first costs more than
+// the whole Open. As signed bytes, the module's reads are plain copies.
 bool writeInputFile(const std::filesystem::path& path, const emscripten::val& content) {
-  emscripten::val::module_property("FS").call<void>("writeFile", path.string(), content);
+  const emscripten::val bytes = emscripten::val::global("Int8Array").new_(
+      content["buffer"], content["byteOffset"], content["length"]);
+  emscripten::val options = emscripten::val::object();
+  options.set("canOwn", true);
+  emscripten::val::module_property("FS").call<void>("writeFile", path.string(), bytes, options);
   std::error_code error;
   return std::filesystem::file_size(path, error) == content["length"].as<std::size_t>() && !error;
 }
