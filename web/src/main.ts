@@ -44,8 +44,10 @@ function showOutcomeError(outcome: Outcome): void {
 }
 
 function refreshOverlays(): void {
+  const focused = views.canvases.findIndex((canvas) => canvas === document.activeElement);
   views.drawOverlays({ grid: $<HTMLInputElement>('actionGrid').checked,
-    shading: $<HTMLInputElement>('actionShading').checked, selectedTile: editor.selectedTile(), selection });
+    shading: $<HTMLInputElement>('actionShading').checked, selectedTile: editor.selectedTile(), selection,
+    cursor: focused >= 0 && focused < 5 ? { view: focused, cell: cursors[focused] } : null });
 }
 
 function refreshHistory(): void {
@@ -304,6 +306,50 @@ function connectView(view: number): void {
   });
 }
 
+// Keyboard presses on a focused view: the arrows move a cursor by one cell, Enter or Space
+// presses where it is, as a pointer press there would.
+const cursors: [number, number][] = [[0, 0], [0, 0], [0, 0], [0, 0], [0, 0]];
+
+function connectViewKeys(view: number): void {
+  const canvas = views.canvases[view];
+  const nameTable = view === NAT0 || view === ATT0 ? 0 : 2;
+  const screen = view === NAT0 || view === NAT1;
+  const cell = screen ? 8 : 16;
+  const columns = Math.floor(canvas.width / cell);
+  const rows = Math.floor(canvas.height / cell);
+  canvas.addEventListener('keydown', (event) => {
+    if (!editor.loaded() || event.ctrlKey || event.altKey || event.metaKey) return;
+    const moves: Record<string, [number, number]> = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1] };
+    const cursor = cursors[view];
+    if (event.key in moves) {
+      event.preventDefault();
+      event.stopPropagation();
+      cursor[0] = Math.max(0, Math.min(columns - 1, cursor[0] + moves[event.key][0]));
+      cursor[1] = Math.max(0, Math.min(rows - 1, cursor[1] + moves[event.key][1]));
+    } else if (event.key === 'Enter' || event.key === ' ') {
+      event.preventDefault();
+      event.stopPropagation();
+      const x = cursor[0] * cell + cell / 2;
+      const y = cursor[1] * cell + cell / 2;
+      if (view === PAT0) editor.pressTileSheet(x, y);
+      else showRefusal(screen ? editor.pressScreen(nameTable, x, y) : editor.pressAttributes(nameTable, x, y));
+      editor.release();
+      refreshAll();
+    } else {
+      return;
+    }
+    const x = cursor[0] * cell + cell / 2;
+    const y = cursor[1] * cell + cell / 2;
+    if (screen) pointerCell = { nameTable, x, y };
+    $('readout').textContent = view === PAT0 ? editor.tileSheetReadout(x, y)
+      : screen ? editor.screenReadout(nameTable, x, y) : editor.attributeReadout(nameTable, x, y);
+    canvas.setAttribute('aria-description', $('readout').textContent ?? '');
+    refreshOverlays();
+  });
+  canvas.addEventListener('focus', refreshOverlays);
+  canvas.addEventListener('blur', refreshOverlays);
+}
+
 function editSelection(command: 'Cut' | 'Delete' | 'Fill'): void {
   if (!selection) return;
   if (command === 'Cut') copySelection();
@@ -525,9 +571,13 @@ function connectControls(): void {
 
 async function start(): Promise<void> {
   core = await createPelmora({ digests, locateFile: (path: string) => new URL(path, import.meta.url).href });
+  performance.mark('pelmora-module');
   editor = new core.Editor();
   views = new Views(editor);
-  for (let view = 0; view < 5; ++view) connectView(view);
+  for (let view = 0; view < 5; ++view) {
+    connectView(view);
+    connectViewKeys(view);
+  }
   buildSquares();
   connectControls();
   refreshAll();

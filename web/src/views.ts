@@ -11,6 +11,7 @@ export interface OverlayState {
   shading: boolean;
   selectedTile: number;
   selection: CellRect | null;
+  cursor: { view: number; cell: [number, number] } | null;  // the keyboard's cell on a focused view
 }
 
 export class Views {
@@ -106,6 +107,13 @@ export class Views {
           const tile = state.selectedTile;
           context.strokeRect((tile & 15) * 16 * z + 0.5, (tile >> 4) * 16 * z + 0.5, 16 * z - 1, 16 * z - 1);
         }
+      }
+      if (state.cursor && state.cursor.view === view) {
+        const size = (screen ? 8 : 16) * z;
+        context.strokeStyle = '#0ff';
+        context.lineWidth = 2;
+        context.strokeRect(state.cursor.cell[0] * size + 1, state.cursor.cell[1] * size + 1, size - 2, size - 2);
+        context.lineWidth = 1;
       }
       const selection = state.selection;
       if (screen && selection && selection.nameTable === nameTable) {

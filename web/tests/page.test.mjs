@@ -132,6 +132,12 @@ test('a stroke, an attribute press and a colour are one command each, undone and
   await page.click('#lblnespal_22');
   assert.equal(await page.textContent('#actionUndo'), 'Undo Change Colour');
 
+  // The keyboard reaches the same press: arrows move the view's cursor, Enter presses.
+  await page.focus('#NAT0');
+  for (const key of ['ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter']) await page.keyboard.press(key);
+  assert.equal(await page.textContent('#actionUndo'), 'Undo Place Tile');
+  assert.match(await page.textContent('#readout'), /^Name table 0, col 2, row 3: tile \$02/);
+
   // The native core given the page's name table and palette must write the same image.
   await page.selectOption('#exportKind', 'nam0');
   const nam = await downloaded(() => page.click('#actionExport'));
