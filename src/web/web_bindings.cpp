@@ -121,6 +121,16 @@ EMSCRIPTEN_BINDINGS(pelmora) {
                     int row) { return outcomeValue(editor.pasteText(text, nameTable, column, row)); })
       .function("rowCarried", &WebEditor::rowCarried)
       .function("attributesCarried", &WebEditor::attributesCarried)
+      .function("selectedTilePixels", +[](const WebEditor& editor) {
+        val result = val::array();
+        for (const std::uint8_t value : editor.selectedTilePixels()) result.call<void>("push", value);
+        return result;
+      })
+      .function("pressTilePixel", &WebEditor::pressTilePixel)
+      .function("moveTilePixel", &WebEditor::moveTilePixel)
+      .function("transformTile", &WebEditor::transformTile)
+      .function("exportTiles", &WebEditor::exportTiles)
+      .function("importTiles", +[](WebEditor& editor) { return outcomeValue(editor.importTiles()); })
       .function("nextPaletteSet", &WebEditor::nextPaletteSet)
       .function("paletteSetText", &WebEditor::paletteSetText)
       .function("squares", &squares)

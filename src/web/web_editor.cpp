@@ -15,7 +15,11 @@
 #include "edit/single_edits.h"
 #include "edit/tile_placement.h"
 #include "edit/tile_usage.h"
+#include "edit/tile_edit.h"
+#include "edit/tile_edit_command.h"
+#include "formats/chr_file.h"
 #include "formats/nam_file.h"
+#include "gfx/tile_redraw.h"
 #include "formats/pal_file.h"
 #include "gfx/cell_redraw.h"
 #include "palette/palette_edit.h"
@@ -207,6 +211,12 @@ Outcome WebEditor::save() {
 }
 
 void WebEditor::finishStroke() {
+  if (tilePixelStroke_) {
+    const TilePixelStroke stroke = *tilePixelStroke_;
+    tilePixelStroke_.reset();
+    recordPerformed(document_, tileEditCommand(stroke.tile, stroke.before,
+                                               tilePixels(document_.state.tileSheet, stroke.tile)));
+  }
   if (tileStroke_) {
     recordPerformed(document_, tileStroke_->finish());
     tileStroke_.reset();
@@ -315,6 +325,82 @@ Outcome WebEditor::pasteText(const std::string& text, int nameTable, int column,
       pasteCommand(document_.state, nameTable == 0 ? 0 : 2, CellPosition{column, row}, *block);
   if (!edit) return failed("", edit.error().what);
   performEdit(std::move(edit.value()));
+  return {true, {}, {}};
+}
+
+void WebEditor::markAllViews() {
+  for (int view = 0; view < kWebViewCount; ++view) markView(view, 0, 0, viewWidth(view), viewHeight(view));
+}
+
+std::vector<std::uint8_t> WebEditor::selectedTilePixels() const {
+  const TilePixels pixels = tilePixels(document_.state.tileSheet, document_.state.selectedTile);
+  return {pixels.begin(), pixels.end()};
+}
+
+void WebEditor::pressTilePixel(int x, int y, int value) {
+  finishStroke();
+  if (!document_.loaded || x < 0 || y < 0 || x > 7 || y > 7) return;
+  const std::uint8_t tile = document_.state.selectedTile;
+  tilePixelStroke_ = TilePixelStroke{tile, tilePixels(document_.state.tileSheet, tile), x, y,
+                                     std::clamp(value, 0, 3)};
+  paintTileLine(x, y);
+}
+
+void WebEditor::moveTilePixel(int x, int y) {
+  if (!tilePixelStroke_) return;
+  x = std::clamp(x, 0, 7);
+  y = std::clamp(y, 0, 7);
+  if (x != tilePixelStroke_->lastX || y != tilePixelStroke_->lastY) paintTileLine(x, y);
+}
+
+// Every tile pixel on the line from the last pixel painted to (x, y) takes the stroke's value,
+// straight in the document so the views follow the pointer; the history gets the drag at its end.
+void WebEditor::paintTileLine(int x, int y) {
+  TilePixelStroke& stroke = *tilePixelStroke_;
+  const int steps = std::max(std::abs(x - stroke.lastX), std::abs(y - stroke.lastY));
+  TilePixels pixels = tilePixels(document_.state.tileSheet, stroke.tile);
+  for (int i = 0; i <= steps; ++i) {
+    const int px = steps == 0 ? x : stroke.lastX + (x - stroke.lastX) * i / steps;
+    const int py = steps == 0 ? y : stroke.lastY + (y - stroke.lastY) * i / steps;
+    pixels = withPixel(pixels, px, py, static_cast<std::uint8_t>(stroke.value));
+  }
+  stroke.lastX = x;
+  stroke.lastY = y;
+  if (!setTilePixels(document_.state.tileSheet, stroke.tile, pixels)) return;
+  redrawTile(views_, document_.state, stroke.tile, colours_);
+  markAllViews();
+}
+
+bool WebEditor::transformTile(const std::string& kind) {
+  finishStroke();
+  if (!document_.loaded) return false;
+  const std::uint8_t tile = document_.state.selectedTile;
+  const TilePixels before = tilePixels(document_.state.tileSheet, tile);
+  if (kind == "copy") {
+    copiedTile_ = before;
+    return true;
+  }
+  TilePixels after = before;
+  if (kind == "flipH") after = flippedHorizontally(before);
+  else if (kind == "flipV") after = flippedVertically(before);
+  else if (kind == "rotate") after = rotatedClockwise(before);
+  else if (kind == "clear") after = clearedTile();
+  else if (kind == "paste" && copiedTile_) after = *copiedTile_;
+  return performEdit(tileEditCommand(tile, before, after));
+}
+
+void WebEditor::exportTiles() {
+  Expected<std::vector<std::uint8_t>> file = encodeChrFile(document_.state.tileSheet);
+  output_ = file ? std::move(file.value()) : std::vector<std::uint8_t>{};
+}
+
+Outcome WebEditor::importTiles() {
+  if (!document_.loaded) return {false, "No file loaded!", {}};
+  const Expected<TileSheet> sheet = decodeChrFile(input_);
+  if (!sheet) return failed("Error loading file!", sheet.error().what);
+  EditorState imported = document_.state;
+  imported.tileSheet = sheet.value();
+  performEdit(diffCommand(command_name::kImportTiles, document_, imported));
   return {true, {}, {}};
 }
 

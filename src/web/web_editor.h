@@ -87,6 +87,16 @@ class WebEditor {
   bool rowCarried(int nameTable, int row) const;
   bool attributesCarried(int nameTable) const;
 
+  // The selected tile's pixels (64 colour values, row by row) and their edits: a drag paints
+  // `value` along the pointer's line and ends as one command; the buttons' edits are one each
+  // ("flipH", "flipV", "rotate", "clear", "copy", "paste").
+  std::vector<std::uint8_t> selectedTilePixels() const;
+  void pressTilePixel(int x, int y, int value);
+  void moveTilePixel(int x, int y);
+  bool transformTile(const std::string& kind);
+  void exportTiles();
+  Outcome importTiles();
+
   // Palettes.
   void nextPaletteSet();
   std::string paletteSetText() const;
@@ -151,6 +161,17 @@ class WebEditor {
   std::optional<TileStroke> tileStroke_;
   std::optional<AttributeStroke> attributeStroke_;
   std::optional<PictureImport> picture_;
+  struct TilePixelStroke {
+    std::uint8_t tile;
+    std::array<std::uint8_t, kTilePixels> before;
+    int lastX;
+    int lastY;
+    int value;
+  };
+  std::optional<TilePixelStroke> tilePixelStroke_;
+  std::optional<std::array<std::uint8_t, kTilePixels>> copiedTile_;
+  void paintTileLine(int x, int y);
+  void markAllViews();
   std::vector<std::uint8_t> input_;
   std::vector<std::uint8_t> output_;
 };

@@ -37,6 +37,12 @@ declare module '@pelmora/core' {
     pasteText(text: string, nameTable: number, column: number, row: number): Outcome;
     rowCarried(nameTable: number, row: number): boolean;
     attributesCarried(nameTable: number): boolean;
+    selectedTilePixels(): number[];
+    pressTilePixel(x: number, y: number, value: number): void;
+    moveTilePixel(x: number, y: number): void;
+    transformTile(kind: string): boolean;
+    exportTiles(): void;
+    importTiles(): Outcome;
     nextPaletteSet(): void;
     paletteSetText(): string;
     squares(target: number): number[];

@@ -82,8 +82,61 @@ function refreshPalettes(): void {
   $('paletteSetLabel').textContent = editor.paletteSetText();
 }
 
+// The tile editor shows the selected tile as the tile sheet draws it, one canvas pixel a tile pixel.
 function refreshTile(): void {
-  $('lblTileID').textContent = core.tileCaption(editor.selectedTile());
+  const caption = core.tileCaption(editor.selectedTile());
+  $('lblTileID').textContent = caption;
+  $('lblEditedTile').textContent = `Tile $${caption}`;
+  const context = $<HTMLCanvasElement>('tilePixelCanvas').getContext('2d') as CanvasRenderingContext2D;
+  context.imageSmoothingEnabled = false;
+  context.drawImage(views.canvases[5], 0, 0, 32, 32, 0, 0, 8, 8);
+}
+
+function tileValue(): number {
+  return Number(document.querySelector<HTMLInputElement>('input[name=tileValue]:checked')?.value ?? 0);
+}
+
+function connectTileEditor(): void {
+  const canvas = $<HTMLCanvasElement>('tilePixelCanvas');
+  const pixelAt = (event: PointerEvent): [number, number] => {
+    const box = canvas.getBoundingClientRect();
+    return [Math.floor(((event.clientX - box.left) * 8) / box.width), Math.floor(((event.clientY - box.top) * 8) / box.height)];
+  };
+  canvas.addEventListener('pointerdown', (event) => {
+    if (!editor.loaded()) return;
+    const [x, y] = pixelAt(event);
+    if (event.button === 2) {
+      const value = editor.selectedTilePixels()[y * 8 + x] ?? 0;
+      $<HTMLInputElement>(`tileSwatch${value + 1}`).checked = true;
+      return;
+    }
+    canvas.setPointerCapture(event.pointerId);
+    editor.pressTilePixel(x, y, tileValue());
+    views.paint();
+    refreshTile();
+  });
+  canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+  canvas.addEventListener('pointermove', (event) => {
+    if (!canvas.hasPointerCapture(event.pointerId)) return;
+    const [x, y] = pixelAt(event);
+    editor.moveTilePixel(x, y);
+    views.paint();
+    refreshTile();
+  });
+  const release = () => {
+    editor.release();
+    refreshHistory();
+  };
+  canvas.addEventListener('pointerup', release);
+  canvas.addEventListener('pointercancel', release);
+  const buttons: Record<string, string> = { cmdFlipTileH: 'flipH', cmdFlipTileV: 'flipV', cmdRotateTile: 'rotate',
+    cmdClearTile: 'clear', cmdCopyTile: 'copy', cmdPasteTile: 'paste' };
+  for (const [id, kind] of Object.entries(buttons)) {
+    $(id).addEventListener('click', () => {
+      editor.transformTile(kind);
+      refreshAll();
+    });
+  }
 }
 
 // After any command: the changed pixels, the palette squares, the history and the overlays.
@@ -170,6 +223,10 @@ function exportFile(kind: string): void {
       download(blob, name);
       showStatus(`Picture written to ${name}.`);
     }, 'image/png');
+  } else if (kind === 'chr') {
+    editor.exportTiles();
+    download(editor.output().slice(), `${base}.chr`);
+    showStatus(`Tiles written to ${base}.chr.`);
   } else if (kind === 'pal') {
     editor.exportPalette();
     download(editor.output().slice(), `${base}.pal`);
@@ -187,6 +244,12 @@ async function importFile(kind: string, file: File): Promise<void> {
   if (kind === 'picture') return importPicture(file);
   const bytes = await fileBytes(file);
   editor.inputBuffer(bytes.length).set(bytes);
+  if (kind === 'chr') {
+    const imported = editor.importTiles();
+    if (!imported.ok) return showOutcomeError(imported);
+    refreshAll();
+    return showStatus(`Tiles imported from ${file.name}.`);
+  }
   if (kind === 'pal') {
     const imported = editor.importPalette();
     if (!imported.ok) return showOutcomeError(imported);
@@ -496,6 +559,7 @@ function onKey(event: KeyboardEvent): void {
   if (key === 'f') return run(() => editSelection('Fill'));
   if (key === 'i') return run(pickTileUnderPointer);
   if (key === 'delete') return run(() => editSelection('Delete'));
+  if (['1', '2', '3', '4'].includes(key)) return run(() => ($<HTMLInputElement>(`tileSwatch${key}`).checked = true));
 }
 
 function connectControls(): void {
@@ -531,7 +595,7 @@ function connectControls(): void {
   const importInput = $<HTMLInputElement>('importFile');
   $<HTMLSelectElement>('importKind').addEventListener('change', () => {
     const kind = $<HTMLSelectElement>('importKind').value;
-    importInput.accept = kind === 'picture' ? 'image/png,.png' : `.${kind.startsWith('nam') ? 'nam' : 'pal'}`;
+    importInput.accept = kind === 'picture' ? 'image/png,.png' : `.${kind.startsWith('nam') ? 'nam' : kind}`;
   });
   importInput.accept = '.nam';
   importInput.addEventListener('change', async () => {
@@ -580,6 +644,7 @@ async function start(): Promise<void> {
   }
   buildSquares();
   connectControls();
+  connectTileEditor();
   refreshAll();
   document.title = APP_TITLE;
   if ('serviceWorker' in navigator && location.protocol !== 'file:')

@@ -111,7 +111,7 @@ test('an unedited Save is byte for byte the native re-save', async () => {
   assert.ok(saved.equals(readFileSync(native)));
 });
 
-test('a stroke, an attribute press and a colour are one command each, undone and saved as the core does', async () => {
+test('strokes, presses, a colour and a tile edit are one command each, undone and saved as the core does', async () => {
   await drag('PAT0', [40, 8], [40, 8]);  // tile $02
   assert.equal(await page.textContent('#lblTileID'), '02');
   await drag('NAT0', [20, 100], [60, 120]);
@@ -138,13 +138,19 @@ test('a stroke, an attribute press and a colour are one command each, undone and
   assert.equal(await page.textContent('#actionUndo'), 'Undo Place Tile');
   assert.match(await page.textContent('#readout'), /^Name table 0, col 2, row 3: tile \$02/);
 
-  // The native core given the page's name table and palette must write the same image.
+  await page.click('#cmdFlipTileH');
+  await drag('tilePixelCanvas', [4, 4], [60, 4]);  // a row of the tile in colour value 0
+  assert.equal(await page.textContent('#actionUndo'), 'Undo Edit Tile');
+
+  // The native core given the page's name table, palette and tiles must write the same image.
+  await page.selectOption('#exportKind', 'chr');
+  const chr = await downloaded(() => page.click('#actionExport'));
   await page.selectOption('#exportKind', 'nam0');
   const nam = await downloaded(() => page.click('#actionExport'));
   await page.selectOption('#exportKind', 'pal');
   const pal = await downloaded(() => page.click('#actionExport'));
   const native = join(work, 'edited.nes');
-  cli('apply', DEMO, '--nam0', file('page.nam', nam), '--pal', file('page.pal', pal), '-o', native);
+  cli('apply', DEMO, '--nam0', file('page.nam', nam), '--pal', file('page.pal', pal), '--chr', file('page.chr', chr), '-o', native);
   const saved = await downloaded(() => page.click('#cmdSaveFile'));
   await dismissMessage();
   assert.ok(saved.equals(readFileSync(native)));
@@ -202,6 +208,10 @@ test('an image that fails the game check opens only when the user says so, and S
   await page.click('#messageNo');
 });
 
-test('nothing is fetched after the page has loaded', () => {
+test('nothing is fetched after the page has loaded, and it loads again offline', async () => {
   assert.deepEqual(session.requests.slice(requestsWhenReady), []);
+  await session.browser.setOffline(true);
+  await page.reload();
+  await page.waitForSelector('body[data-ready=true]');
+  await session.browser.setOffline(false);
 });
