@@ -324,6 +324,9 @@ function connectView(view: number): void {
     canvas.focus();
     canvas.setPointerCapture(event.pointerId);
     const [x, y] = views.viewPosition(view, event);
+    const cell = screen ? 8 : 16;  // the keyboard goes on from the cell pressed
+    cursors[view] = [Math.max(0, Math.min(canvas.width / cell - 1, Math.floor(x / cell))),
+      Math.max(0, Math.min(Math.floor(canvas.height / cell) - 1, Math.floor(y / cell)))];
     if (view === PAT0) {
       if (editor.pressTileSheet(x, y)) views.paint();
       refreshTile();

@@ -132,11 +132,12 @@ test('strokes, presses, a colour and a tile edit are one command each, undone an
   await page.click('#lblnespal_22');
   assert.equal(await page.textContent('#actionUndo'), 'Undo Change Colour');
 
-  // The keyboard reaches the same press: arrows move the view's cursor, Enter presses.
+  // The keyboard reaches the same press: arrows move the view's cursor on from the cell last
+  // pressed (col 2, row 12), Enter presses.
   await page.focus('#NAT0');
-  for (const key of ['ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter']) await page.keyboard.press(key);
+  for (const key of ['ArrowLeft', 'ArrowLeft', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'Enter']) await page.keyboard.press(key);
   assert.equal(await page.textContent('#actionUndo'), 'Undo Place Tile');
-  assert.match(await page.textContent('#readout'), /^Name table 0, col 2, row 3: tile \$02/);
+  assert.match(await page.textContent('#readout'), /^Name table 0, col 0, row 9: tile \$02/);
 
   await page.click('#cmdFlipTileH');
   await drag('tilePixelCanvas', [4, 4], [60, 4]);  // a row of the tile in colour value 0

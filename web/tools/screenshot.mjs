@@ -18,6 +18,7 @@ const press = async (id, x, y) => {
 await press('PAT0', 1 * 16 + 4, 1 * 16 + 4);  // tile $11, a letter
 await press('NAT0', 28, 68);
 await page.keyboard.press('g');
+await page.evaluate(() => document.activeElement?.blur());
 const box = await page.locator('#NAT0').boundingBox();
 await page.mouse.move(box.x + 28, box.y + 68);
 await page.screenshot({ path: join(ROOT, 'docs/screenshots/web-page.png') });
