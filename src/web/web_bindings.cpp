@@ -34,8 +34,7 @@ val inputBuffer(WebEditor& editor, int size) {
 val output(const WebEditor& editor) { return memoryView(editor.output()); }
 val pixels(const WebEditor& editor, int view) { return memoryView(editor.pixels(view)); }
 
-val open(WebEditor& editor, const std::string& name, const val& content) {
-  const WebEditor::OpenOutcome opened = editor.open(name, content);
+val openedValue(const WebEditor::OpenOutcome& opened) {
   val result = outcomeValue(opened.outcome);
   result.set("askFirst", opened.askFirst);
   return result;
@@ -88,7 +87,10 @@ EMSCRIPTEN_BINDINGS(pelmora) {
       .constructor<>()
       .function("inputBuffer", &inputBuffer)
       .function("output", &output)
-      .function("open", &open)
+      .function("open", +[](WebEditor& editor, const std::string& name, const val& content) {
+        return openedValue(editor.open(name, content));
+      })
+      .function("openDemo", +[](WebEditor& editor) { return openedValue(editor.openDemo()); })
       .function("confirmOpen", &WebEditor::confirmOpen)
       .function("cancelOpen", &WebEditor::cancelOpen)
       .function("loaded", &WebEditor::loaded)

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "demo/demo_image.h"
 #include "edit/attribute_edit.h"
 #include "edit/clipboard_text.h"
 #include "edit/diff_command.h"
@@ -182,6 +183,12 @@ WebEditor::OpenOutcome WebEditor::open(const std::string& name, const emscripten
   result.outcome = {true, "File loaded!", {}};
   if (!result.askFirst) confirmOpen();
   return result;
+}
+
+WebEditor::OpenOutcome WebEditor::openDemo() {
+  const std::vector<std::uint8_t> bytes = romFileBytes(buildDemoImage());
+  const emscripten::val view(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+  return open("demo.nes", emscripten::val::global("Uint8Array").new_(view));  // a copy of its own
 }
 
 void WebEditor::confirmOpen() {

@@ -47,6 +47,8 @@ class WebEditor {
     bool askFirst = false;  // the question is kUnexpectedGameWarning
   };
   OpenOutcome open(const std::string& name, const emscripten::val& content);
+  // Open Demo Image: the project's synthetic image, built here, as the file "demo.nes".
+  OpenOutcome openDemo();
   void confirmOpen();
   void cancelOpen() { pending_.reset(); }
   bool loaded() const { return document_.loaded; }

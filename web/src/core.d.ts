@@ -10,6 +10,7 @@ declare module '@pelmora/core' {
     inputBuffer(size: number): Uint8Array;
     output(): Uint8Array;
     open(name: string, content: Uint8Array): OpenOutcome;
+    openDemo(): OpenOutcome;
     confirmOpen(): void;
     cancelOpen(): void;
     loaded(): boolean;

@@ -1,5 +1,5 @@
 // The page: every event becomes one call into the core's editor, then a repaint of what changed.
-import createPelmora, { type Core, type Editor, type Outcome } from '@pelmora/core';
+import createPelmora, { type Core, type Editor, type OpenOutcome, type Outcome } from '@pelmora/core';
 import { digests } from './digests';
 import { ask, askThree, dialogOpen, showMessage } from './dialogs';
 import { baseName, download, fileBytes, pictureRgba } from './files';
@@ -161,9 +161,15 @@ async function mayDiscard(): Promise<boolean> {
   return !editor.modified();
 }
 
-export async function openBytes(name: string, bytes: Uint8Array): Promise<void> {
+async function openBytes(name: string, bytes: Uint8Array): Promise<void> {
+  await openWith(() => editor.open(name, bytes));
+}
+
+// A failed Open leaves the document as it was and says why; an image that fails the game check
+// is opened only when the user says so.
+async function openWith(load: () => OpenOutcome): Promise<void> {
   if (!(await mayDiscard())) return;
-  const opened = editor.open(name, bytes);
+  const opened = load();
   if (!opened.ok) {
     await showMessage(opened.message, opened.reason);
     return;
@@ -574,6 +580,7 @@ function connectControls(): void {
   });
   openInput.addEventListener('cancel', () => void showMessage('No file loaded!'));
   $('cmdSaveFile').addEventListener('click', () => void saveFile());
+  $('actionOpenDemo').addEventListener('click', () => void openWith(() => editor.openDemo()));
   $('actionUndo').addEventListener('click', undo);
   $('actionRedo').addEventListener('click', redo);
   $('actionPaintTool').addEventListener('change', () => setTool('paint'));

@@ -111,6 +111,15 @@ test('an unedited Save is byte for byte the native re-save', async () => {
   assert.ok(saved.equals(readFileSync(native)));
 });
 
+test('Open Demo Image opens the image the native build writes', async () => {
+  await page.click('#actionOpenDemo');
+  await page.waitForSelector('#messageBox[open]');
+  assert.equal((await dismissMessage()).text, 'File loaded!');
+  const saved = await downloaded(() => page.click('#cmdSaveFile'));
+  await dismissMessage();
+  assert.ok(saved.equals(readFileSync(join(work, 'resaved.nes'))));
+});
+
 test('strokes, presses, a colour and a tile edit are one command each, undone and saved as the core does', async () => {
   await drag('PAT0', [40, 8], [40, 8]);  // tile $02
   assert.equal(await page.textContent('#lblTileID'), '02');
