@@ -15,6 +15,7 @@ const work = mkdtempSync(join(tmpdir(), 'pelmora-page-'));
 let session;
 let page;
 let requestsWhenReady = 0;
+const pageErrors = [];
 
 const cli = (...args) => execFileSync(CLI, args, { stdio: 'pipe' });
 const file = (name, bytes) => {
@@ -84,6 +85,8 @@ async function drag(id, from, to) {
 before(async () => {
   session = await startPage();
   page = session.page;
+  page.on('pageerror', (error) => pageErrors.push(error.message));
+  page.on('console', (message) => message.type() === 'error' && pageErrors.push(message.text()));
   await page.goto(session.url);
   await page.waitForSelector('body[data-ready=true]');
   await page.evaluate(() => navigator.serviceWorker.ready);
@@ -188,6 +191,19 @@ test('a BPS patch made in the page applies natively and in the page to the same 
   assert.ok(!applied.equals(edited));
 });
 
+test('a picture imported as the title keeps its colours through the browser decoder', async () => {
+  const picture = join(work, 'screen0.png');
+  cli('render', DEMO, '--view', 'screen0', '-o', picture);
+  await page.selectOption('#importKind', 'picture');
+  await chooseFile(page, 'importFile', 'screen0.png', readFileSync(picture));
+  await page.waitForSelector('#pictureImportDialog[open]');
+  assert.match(await page.textContent('#lblImportCounts'), /^Tiles used: \d+ · new: 0 · reused: \d+ · merged: 0 · pixels changed: 0$/);
+  await page.click('#pictureApply');
+  assert.equal(await page.textContent('#actionUndo'), 'Undo Import Picture');
+  await page.keyboard.press('Control+z');
+  assert.doesNotMatch(await page.title(), /\*/);
+});
+
 test('a file that is no ROM image is refused with the reason and the document stays', async () => {
   const title = await page.title();
   assert.deepEqual(await openFile('notes.nes', Buffer.from('These are notes, not a ROM image.\n')),
@@ -218,8 +234,9 @@ test('an image that fails the game check opens only when the user says so, and S
   await page.click('#messageNo');
 });
 
-test('nothing is fetched after the page has loaded, and it loads again offline', async () => {
+test('nothing is fetched after the page has loaded, nothing failed in it, and it loads again offline', async () => {
   assert.deepEqual(session.requests.slice(requestsWhenReady), []);
+  assert.deepEqual(pageErrors, []);
   await session.browser.setOffline(true);
   await page.reload();
   await page.waitForSelector('body[data-ready=true]');
