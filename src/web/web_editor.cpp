@@ -8,23 +8,16 @@
 #include "demo/demo_image.h"
 #include "edit/attribute_edit.h"
 #include "edit/clipboard_text.h"
-#include "edit/diff_command.h"
-#include "edit/patched_document.h"
 #include "edit/pointer_readout.h"
 #include "edit/saved_area.h"
 #include "edit/screen_cells.h"
 #include "edit/single_edits.h"
-#include "edit/tile_placement.h"
-#include "edit/tile_usage.h"
 #include "edit/tile_edit.h"
 #include "edit/tile_edit_command.h"
-#include "formats/chr_file.h"
-#include "formats/nam_file.h"
-#include "gfx/tile_redraw.h"
-#include "formats/pal_file.h"
+#include "edit/tile_placement.h"
+#include "edit/tile_usage.h"
 #include "gfx/cell_redraw.h"
 #include "palette/palette_edit.h"
-#include "patch/patch_file.h"
 #include "rom/game_check.h"
 #include "rom/load_failure.h"
 #include "rom/rom_file.h"
@@ -37,9 +30,6 @@ namespace {
 // user's file had: Open reads and Save writes there exactly as the desktop does on disk.
 const std::filesystem::path kFolder = "/files";
 constexpr std::int32_t kChrBankSize = 4096;
-constexpr const char* kApplyPatchCommand = "Apply Patch";
-constexpr const char* kImportNameTableCommand = "Import Name Table";
-constexpr const char* kImportPaletteCommand = "Import Palette";
 
 // A browser file name as a single file name in the folder: never a path, never empty.
 std::string safeFileName(const std::string& name) {
@@ -74,10 +64,6 @@ bool writeInputFile(const std::filesystem::path& path, const emscripten::val& co
   emscripten::val::module_property("FS").call<void>("writeFile", path.string(), bytes, options);
   std::error_code error;
   return std::filesystem::file_size(path, error) == content["length"].as<std::size_t>() && !error;
-}
-
-Outcome failed(const char* message, std::string reason) {
-  return {false, message, std::move(reason)};
 }
 
 }  // namespace
@@ -339,78 +325,6 @@ void WebEditor::markAllViews() {
   for (int view = 0; view < kWebViewCount; ++view) markView(view, 0, 0, viewWidth(view), viewHeight(view));
 }
 
-std::vector<std::uint8_t> WebEditor::selectedTilePixels() const {
-  const TilePixels pixels = tilePixels(document_.state.tileSheet, document_.state.selectedTile);
-  return {pixels.begin(), pixels.end()};
-}
-
-void WebEditor::pressTilePixel(int x, int y, int value) {
-  finishStroke();
-  if (!document_.loaded || x < 0 || y < 0 || x > 7 || y > 7) return;
-  const std::uint8_t tile = document_.state.selectedTile;
-  tilePixelStroke_ = TilePixelStroke{tile, tilePixels(document_.state.tileSheet, tile), x, y,
-                                     std::clamp(value, 0, 3)};
-  paintTileLine(x, y);
-}
-
-void WebEditor::moveTilePixel(int x, int y) {
-  if (!tilePixelStroke_) return;
-  x = std::clamp(x, 0, 7);
-  y = std::clamp(y, 0, 7);
-  if (x != tilePixelStroke_->lastX || y != tilePixelStroke_->lastY) paintTileLine(x, y);
-}
-
-// Every tile pixel on the line from the last pixel painted to (x, y) takes the stroke's value,
-// straight in the document so the views follow the pointer; the history gets the drag at its end.
-void WebEditor::paintTileLine(int x, int y) {
-  TilePixelStroke& stroke = *tilePixelStroke_;
-  const int steps = std::max(std::abs(x - stroke.lastX), std::abs(y - stroke.lastY));
-  TilePixels pixels = tilePixels(document_.state.tileSheet, stroke.tile);
-  for (int i = 0; i <= steps; ++i) {
-    const int px = steps == 0 ? x : stroke.lastX + (x - stroke.lastX) * i / steps;
-    const int py = steps == 0 ? y : stroke.lastY + (y - stroke.lastY) * i / steps;
-    pixels = withPixel(pixels, px, py, static_cast<std::uint8_t>(stroke.value));
-  }
-  stroke.lastX = x;
-  stroke.lastY = y;
-  if (!setTilePixels(document_.state.tileSheet, stroke.tile, pixels)) return;
-  redrawTile(views_, document_.state, stroke.tile, colours_);
-  markAllViews();
-}
-
-bool WebEditor::transformTile(const std::string& kind) {
-  finishStroke();
-  if (!document_.loaded) return false;
-  const std::uint8_t tile = document_.state.selectedTile;
-  const TilePixels before = tilePixels(document_.state.tileSheet, tile);
-  if (kind == "copy") {
-    copiedTile_ = before;
-    return true;
-  }
-  TilePixels after = before;
-  if (kind == "flipH") after = flippedHorizontally(before);
-  else if (kind == "flipV") after = flippedVertically(before);
-  else if (kind == "rotate") after = rotatedClockwise(before);
-  else if (kind == "clear") after = clearedTile();
-  else if (kind == "paste" && copiedTile_) after = *copiedTile_;
-  return performEdit(tileEditCommand(tile, before, after));
-}
-
-void WebEditor::exportTiles() {
-  Expected<std::vector<std::uint8_t>> file = encodeChrFile(document_.state.tileSheet);
-  output_ = file ? std::move(file.value()) : std::vector<std::uint8_t>{};
-}
-
-Outcome WebEditor::importTiles() {
-  if (!document_.loaded) return {false, "No file loaded!", {}};
-  const Expected<TileSheet> sheet = decodeChrFile(input_);
-  if (!sheet) return failed("Error loading file!", sheet.error().what);
-  EditorState imported = document_.state;
-  imported.tileSheet = sheet.value();
-  performEdit(diffCommand(command_name::kImportTiles, document_, imported));
-  return {true, {}, {}};
-}
-
 bool WebEditor::rowCarried(int nameTable, int row) const {
   return isTileRowCarried(nameTable == 0 ? 0 : 2, row);
 }
@@ -496,107 +410,6 @@ std::string WebEditor::tileSheetReadout(double x, double y) const {
 
 std::string WebEditor::squareReadout(int target, int index) const {
   return paletteSquareReadout(document_.state, static_cast<std::uint8_t>(target), index);
-}
-
-Outcome WebEditor::createPatch(const std::string& format) {
-  finishStroke();
-  if (!document_.loaded) return {false, "No file loaded!", {}};
-  const Expected<RomImage> current = exportedImage(document_);
-  if (!current) {
-    return failed("Error saving file!",
-                  "The title screen cannot be written to this image: " + current.error().what);
-  }
-  const std::optional<PatchFormat> kind = patchFormatNamed(format);
-  if (!kind) return failed("Error saving file!", "A patch file's name ends in .ips or .bps.");
-  Expected<std::vector<std::uint8_t>> patch =
-      pelmora::createPatch(*kind, romFileBytes(document_.openedRom), romFileBytes(*current));
-  if (!patch) return failed("Error saving file!", patch.error().what);
-  output_ = std::move(patch.value());
-  return {true, {}, {}};
-}
-
-Outcome WebEditor::applyPatch() {
-  finishStroke();
-  if (!document_.loaded) return {false, "No file loaded!", {}};
-  const Expected<PatchedImage> patched = patchedDocument(document_, input_);
-  if (!patched) return failed("The patch was not applied.", patched.error().what);
-  performEdit(diffCommand(kApplyPatchCommand, document_, patched.value().state,
-                          patched.value().rom));
-  return {true, {}, {}};
-}
-
-void WebEditor::exportNameTable(int screen) {
-  output_ = pelmora::exportNameTable(document_.state, screen == 0 ? 0 : 1);
-}
-
-Outcome WebEditor::importNameTable(int screen) {
-  if (!document_.loaded) return {false, "No file loaded!", {}};
-  const Expected<NameTableImport> imported =
-      pelmora::importNameTable(document_.state, screen == 0 ? 0 : 1, input_);
-  if (!imported) return failed("Error loading file!", imported.error().what);
-  performEdit(diffCommand(kImportNameTableCommand, document_, imported.value().state));
-  std::string dropped;
-  if (imported.value().droppedCells != 0 || imported.value().droppedAttributeBytes != 0) {
-    dropped = " " + std::to_string(imported.value().droppedCells) +
-              " cells Save does not carry were dropped";
-    if (imported.value().droppedAttributeBytes != 0)
-      dropped += ", and " + std::to_string(imported.value().droppedAttributeBytes) +
-                 " attribute bytes";
-    dropped += ".";
-  }
-  return {true, dropped, {}};
-}
-
-void WebEditor::exportPalette() { output_ = exportPaletteFile(document_.state); }
-
-Outcome WebEditor::importPalette() {
-  if (!document_.loaded) return {false, "No file loaded!", {}};
-  const Expected<EditorState> imported = importPaletteFile(document_.state, input_);
-  if (!imported) return failed("Error loading file!", imported.error().what);
-  performEdit(diffCommand(kImportPaletteCommand, document_, imported.value()));
-  return {true, {}, {}};
-}
-
-// The input holds width x height RGBA pixels as the browser decoded the picture; alpha is dropped
-// as the desktop's PNG reader drops it.
-WebEditor::PicturePreview WebEditor::previewPicture(int width, int height, bool fit, bool reduce) {
-  PicturePreview preview;
-  picture_.reset();
-  if (!document_.loaded) {
-    preview.outcome = {false, "No file loaded!", {}};
-    return preview;
-  }
-  const std::size_t count = static_cast<std::size_t>(std::max(width, 0)) * std::max(height, 0);
-  if (width <= 0 || height <= 0 || input_.size() != count * 4) {
-    preview.outcome = failed("Error loading file!", "The picture could not be read.");
-    return preview;
-  }
-  RgbImage picture(width, height);
-  for (std::size_t i = 0; i < count; ++i) {
-    picture.pixels[i] = static_cast<std::uint32_t>(input_[i * 4]) |
-                        static_cast<std::uint32_t>(input_[i * 4 + 1]) << 8 |
-                        static_cast<std::uint32_t>(input_[i * 4 + 2]) << 16;
-  }
-  PictureImportOptions options;
-  options.palettes = fit ? PicturePalettes::kFit : PicturePalettes::kKeep;
-  options.reduce = reduce;
-  Expected<PictureImport> tried = importTitlePicture(document_.state, picture, options);
-  if (!tried) {
-    preview.outcome = failed("The picture cannot be the title.", tried.error().what);
-    return preview;
-  }
-  preview.fits = tried.value().fits;
-  preview.report = tried.value().report;
-  preview.outcome = {tried.value().fits, tried.value().message, {}};
-  if (preview.fits) picture_ = std::move(tried.value());
-  return preview;
-}
-
-bool WebEditor::applyPicture() {
-  if (!picture_ || !picture_->fits) return false;
-  const PictureImport imported = std::move(*picture_);
-  picture_.reset();
-  return performEdit(diffCommand(command_name::kImportPicture, document_, imported.state));
 }
 
 }  // namespace pelmora::web

@@ -27,6 +27,10 @@ struct Outcome {
   std::string reason;
 };
 
+inline Outcome failed(const char* message, std::string reason) {
+  return {false, message, std::move(reason)};
+}
+
 // The editor behind the page: one document, its views and the stroke under way. Every page event
 // becomes one call here; each call leaves the pixels of the views it changed in RGBA mirrors the
 // page copies onto its canvases (dirtyViews and dirtyRect say which and where).
