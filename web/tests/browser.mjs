@@ -3,10 +3,11 @@
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
 import { serveSite } from '../tools/serve.mjs';
 
-export const ROOT = resolve(import.meta.dirname, '../..');
+export const ROOT = resolve(fileURLToPath(new URL('../..', import.meta.url)));
 export const SITE = process.env.PELMORA_SITE ?? join(ROOT, 'build-web/site');
 export const BUILD = process.env.PELMORA_BUILD ?? join(ROOT, 'build');
 
