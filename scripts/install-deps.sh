@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Pelmora needs, only those that are missing.
 #
-# Usage: scripts/install-deps.sh [--tests] [--package]
+# Usage: scripts/install-deps.sh [--tests] [--package] [--web]
 #   (no option)  what building and running the editor and pelmora-cli needs
 #   --tests      also what the test command needs: test and benchmark libraries, clang for the
 #                fuzzer and the sanitizers, a virtual X server, the desktop-file and AppStream
-#                validators, the screenshot tools, and Qt's translation tools (lupdate, for
-#                scripts/update-translations.sh)
+#                validators, the screenshot tools, Qt's translation tools (lupdate, for
+#                scripts/update-translations.sh), and everything --web installs (the page
+#                tests run in a real browser)
 #   --package    also what building the .deb needs (dpkg-shlibdeps)
+#   --web        also what the browser edition needs: Emscripten and Binaryen, the acorn parser
+#                Emscripten's optimizer loads, Node.js with npm for the page's packages, and
+#                Chromium for the page tests
 set -euo pipefail
 
 editor_packages=(
@@ -23,14 +27,19 @@ test_packages=(
   qt6-tools-dev qt6-l10n-tools
 )
 package_packages=(dpkg-dev file)
+web_packages=(emscripten binaryen node-acorn nodejs chromium ccache)
+# npm comes with a Node.js from elsewhere (whose package conflicts with Debian's npm); Debian's
+# own Node.js needs Debian's npm.
+command -v npm >/dev/null || web_packages+=(npm)
 
 packages=("${editor_packages[@]}")
 for option in "$@"; do
   case "$option" in
-    --tests) packages+=("${test_packages[@]}") ;;
+    --tests) packages+=("${test_packages[@]}" "${web_packages[@]}") ;;
+    --web) packages+=("${web_packages[@]}") ;;
     --package) packages+=("${package_packages[@]}") ;;
     *)
-      echo "usage: scripts/install-deps.sh [--tests] [--package]" >&2
+      echo "usage: scripts/install-deps.sh [--tests] [--package] [--web]" >&2
       exit 2
       ;;
   esac
