@@ -60,8 +60,9 @@ void ExchangeCommands::run(const FileExchange& exchange, int screen) {
 
 void ExchangeCommands::runExport(const FileExchange& exchange, const ExchangeInput& input,
                                  const QString& title) {
-  const QString suggested =
-      besideRom(document_.core().path, QString::fromLatin1(exchange.suffix).arg(input.screen));
+  QString suffix = QString::fromLatin1(exchange.suffix);
+  if (exchange.perScreen) suffix = suffix.arg(input.screen);
+  const QString suggested = besideRom(document_.core().path, suffix);
   const std::optional<QString> chosen =
       dialogs_.chooseSaveFile(&window_, title, suggested, exchangeText(exchange.filter));
   if (!chosen || chosen->isEmpty()) return;

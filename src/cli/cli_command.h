@@ -71,6 +71,11 @@ std::optional<int> openOrReport(Document& document, const std::filesystem::path&
                                 std::ostream& err,
                                 UnexpectedGame unexpected = UnexpectedGame::kWarn,
                                 OpenedCopy openedCopy = OpenedCopy::kKeep);
+// The same for a command that only reads the image: it warns about another game.
+inline std::optional<int> openOrReport(Document& document, const std::filesystem::path& path,
+                                       std::ostream& err, OpenedCopy openedCopy) {
+  return openOrReport(document, path, err, UnexpectedGame::kWarn, openedCopy);
+}
 
 // The --force flag of the commands that write an image: write into an image of another game;
 // unexpectedGameHandling tells openOrReport what the flag asks for.
