@@ -172,7 +172,13 @@ TilePixels TileEditor::documentPixels() const {
   return tilePixels(document_.state().tileSheet, tile());
 }
 
+void TileEditor::showEvent(QShowEvent* event) {
+  QDockWidget::showEvent(event);
+  refresh();
+}
+
 void TileEditor::refresh() {
+  if (!isVisible()) return;
   const EditorState& state = document_.state();
   const DrawingPalette drawing = document_.drawingPalette();
   const std::array<std::uint32_t, 4> rgb =
