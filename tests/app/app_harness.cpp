@@ -136,8 +136,16 @@ bool screenShowsSurface(const QImage& screen, const app::PictureSurface& view) {
   const QPoint origin = view.mapTo(view.window(), QPoint(0, 0));
   const Surface& surface = view.surface();
   const int zoom = view.zoom();
+  // The tile sheet always frames the selected tile: a mark over the pixels, left out.
+  QRect frame;
+  const auto* window = qobject_cast<const app::MainWindow*>(view.window());
+  if (window && view.objectName() == QLatin1String("PAT0")) {
+    const int tile = window->document().state.selectedTile;
+    frame = QRect(tile % 16 * 16, tile / 16 * 16, 16, 16);
+  }
   for (int y = 0; y < surface.height(); ++y) {
     for (int x = 0; x < surface.width(); ++x) {
+      if (frame.contains(x, y)) continue;
       for (const int inside : {0, zoom - 1}) {
         const QRgb shown = screen.pixel(origin.x() + x * zoom + inside, origin.y() + y * zoom + inside);
         if (rgb(qRed(shown), qGreen(shown), qBlue(shown)) != surface.pixel(x, y)) return false;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <random>
 
+#include "edit/block_stroke.h"
 #include "edit/cell_line.h"
 #include "edit/edit_test_support.h"
 #include "edit/screen_cells.h"
@@ -94,6 +95,27 @@ TEST(TileStroke, ASinglePressIsPlaceTile) {
   TileStroke stroke(2, 0x01);
   stroke.moveTo(state, {3, 25});
   EXPECT_STREQ(stroke.finish().name(), "Place Tile");
+}
+
+// A 2 x 2 block dragged left and up from the cell pressed is placed on the block's grid, which
+// runs on past the origin in both directions.
+TEST(BlockStroke, ADragRepeatsTheBlockOnItsGridInEveryDirection) {
+  EditorState state;
+  BlockStroke stroke(0, TileBlock{2, 2, {1, 2, 3, 4}});
+  stroke.moveTo(state, {10, 6});
+  stroke.moveTo(state, {7, 3});
+  // The line from (10, 6) to (7, 3) passes the grid places (0, 0), (-1, -1) and (-2, -2).
+  for (const CellPosition corner : {CellPosition{10, 6}, CellPosition{8, 4}, CellPosition{6, 2}}) {
+    for (int tile = 0; tile < 4; ++tile) {
+      EXPECT_EQ(state.ppuImage[tileAddress(0, {corner.column + tile % 2, corner.row + tile / 2})],
+                tile + 1)
+          << corner.column << " " << corner.row;
+    }
+  }
+  EXPECT_EQ(std::count_if(state.ppuImage.begin() + 0x2000, state.ppuImage.begin() + 0x23C0,
+                          [](std::uint8_t tile) { return tile != 0; }),
+            12);
+  EXPECT_STREQ(stroke.finish().name(), "Paint Blocks");
 }
 
 }  // namespace
