@@ -164,23 +164,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Tile Sheet</source>
+        <source>&amp;Tile Sheet…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Name Table &amp;0</source>
+        <source>Name Table &amp;0…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Attribute Table 0</source>
+        <source>&amp;Attribute Table 0…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Name Table &amp;2</source>
+        <source>Name Table &amp;2…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Attribute Table 2</source>
+        <source>Attribute Table 2…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

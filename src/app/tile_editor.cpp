@@ -122,7 +122,13 @@ TilePixels TileEditor::documentPixels() const {
   return tilePixels(document_.state().tileSheet, tile());
 }
 
+void TileEditor::showEvent(QShowEvent* event) {
+  QDockWidget::showEvent(event);
+  refresh();
+}
+
 void TileEditor::refresh() {
+  if (!isVisible()) return;
   const EditorState& state = document_.state();
   const std::array<std::uint32_t, 4> rgb = shownPaletteColours(state, document_.colours());
   for (std::size_t i = 0; i < colours_.size(); ++i) {
