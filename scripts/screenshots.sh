@@ -173,6 +173,25 @@ sleep 0.8
 grab "$main" guide-palette-selector.png
 press Escape
 
+# View > Show Changes after a few edits: a tile from the sheet in five cells of the upper
+# screen, attribute value 3 in two quadrants. Undone afterwards, so Exit asks nothing.
+click_at() {  # control-area x y
+  xdotool mousemove $((wx + $1)) $((wy + top + $2)) click 1
+  sleep 0.3
+}
+click_at $((560 + 16 * 1 + 8)) $((40 + 16 * 4 + 8))
+for column in 10 11 12 13; do click_at $((16 + 8 * column + 4)) $((40 + 8 * 12 + 4)); done
+click_at $((16 + 8 * 20 + 4)) $((40 + 8 * 18 + 4))
+click_at $((624 + 24 + 40 * 3 + 6)) $((296 + 11 + 8))
+click_at $((280 + 16 * 4 + 8)) $((40 + 16 * 9 + 8))
+click_at $((280 + 16 * 5 + 8)) $((40 + 16 * 9 + 8))
+press alt+v
+press c
+xdotool mousemove $((wx + 400)) $((wy + top + 330))
+sleep 0.6
+grab "$main" show-changes.png
+for _ in $(seq 10); do press ctrl+z; done
+
 press ctrl+q
 wait "$editor_pid" 2>/dev/null || true
 editor_pid=""

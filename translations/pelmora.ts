@@ -183,6 +183,30 @@
         <source>Attribute Table 2…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Image P&amp;roperties…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Master Palette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Built-in Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From a .pal &amp;File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes Since the &amp;Last Save</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pelmora::app::ColourSquare</name>
@@ -384,6 +408,85 @@
     </message>
 </context>
 <context>
+    <name>pelmora::app::ImagePropertiesDialog</name>
+    <message>
+        <source>Image Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mapper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRG ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CHR ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trainer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>passes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fails: not the game Pelmora edits, or changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without header (as ROM sets list it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CRC32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MD5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the %1 to the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>pelmora::app::KeyboardCursor</name>
     <message>
         <source>Arrow keys move by quadrant; Space or Enter sets its palette.</source>
@@ -512,6 +615,18 @@
         <source> (unverified image)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Colours from %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master Palette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master palette (*.pal);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pelmora::app::PaletteSelector</name>
@@ -590,6 +705,13 @@
     <name>QFileDialog</name>
     <message>
         <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 bytes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -44,6 +44,7 @@ class BenchDialogs final : public app::UserDialogs {
     return answer_;
   }
   void showInformation(QWidget*, const QString&, const QString&) override {}
+  void showImageProperties(QWidget*, const ImageIdentity&, const QString&) override {}
 
   QString lastMessage;
 

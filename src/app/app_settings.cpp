@@ -8,6 +8,7 @@ namespace {
 const QString kRecentKey = QStringLiteral("recentFiles");
 const QString kGridKey = QStringLiteral("view/grid");
 const QString kShadingKey = QStringLiteral("view/shadeCellsNotStored");
+const QString kMasterPaletteKey = QStringLiteral("view/masterPaletteFile");
 const QString kFreeTilesKey = QStringLiteral("view/freeTiles");
 const QString kZoomKey = QStringLiteral("view/zoom");
 const QString kSelectorKey = QStringLiteral("paletteSelector/position");
@@ -48,6 +49,14 @@ void AppSettings::setFreeTilesShown(bool shown) { settings_.setValue(kFreeTilesK
 bool AppSettings::shadingShown() const { return settings_.value(kShadingKey, true).toBool(); }
 
 void AppSettings::setShadingShown(bool shown) { settings_.setValue(kShadingKey, shown); }
+
+QString AppSettings::masterPaletteFile() const {
+  return settings_.value(kMasterPaletteKey).toString();
+}
+
+void AppSettings::setMasterPaletteFile(const QString& path) {
+  settings_.setValue(kMasterPaletteKey, path);
+}
 
 int AppSettings::zoom() const { return std::clamp(settings_.value(kZoomKey, 1).toInt(), 1, 3); }
 

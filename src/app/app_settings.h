@@ -32,6 +32,10 @@ class AppSettings {
   bool shadingShown() const;
   void setShadingShown(bool shown);
 
+  // The .pal file the colours are drawn through; empty for the built-in colours.
+  QString masterPaletteFile() const;
+  void setMasterPaletteFile(const QString& path);
+
   int zoom() const;  // 1-3
   void setZoom(int zoom);
 

@@ -48,6 +48,15 @@ void ColourSquare::paintEvent(QPaintEvent* /*event*/) {
   painter.fillRect(rect(), background_);
   painter.setPen(textColour_);
   painter.drawText(rect(), Qt::AlignCenter, caption_);
+  if (!marked_) return;
+  painter.setPen(QPen(QColor(255, 60, 200), 2));
+  painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+void ColourSquare::setMarked(bool marked) {
+  if (marked_ == marked) return;
+  marked_ = marked;
+  update();
 }
 
 void ColourSquare::mousePressEvent(QMouseEvent* event) {

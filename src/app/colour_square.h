@@ -35,6 +35,10 @@ class ColourSquare : public QWidget {
   QColor background() const { return background_; }
   QColor textColour() const { return textColour_; }
 
+  // A frame marking the square as changed (View > Show Changes).
+  void setMarked(bool marked);
+  bool isMarked() const { return marked_; }
+
  signals:
   void clicked();
   void doubleClicked();
@@ -58,6 +62,7 @@ class ColourSquare : public QWidget {
   QColor background_ = Qt::black;
   QColor textColour_ = Qt::white;
   bool pressed_ = false;
+  bool marked_ = false;
 };
 
 }  // namespace pelmora::app

@@ -18,6 +18,7 @@ class QRadioButton;
 namespace pelmora::app {
 
 class ActionRegistry;
+class ChangeMarks;
 class ColourSquare;
 class EditorDocument;
 class PictureSurface;
@@ -57,6 +58,10 @@ class ControlArea : public QWidget {
   // Draws every view, square and control from the document again.
   void redrawAll();
 
+  // Paints the marks of View > Show Changes from `marks` (which must outlive the area) over
+  // the views and the palette squares.
+  void showChangeMarks(const ChangeMarks& marks);
+
  signals:
   // What lies under the pointer, for the status bar (empty when it left).
   void readoutChanged(const QString& text);
@@ -76,6 +81,8 @@ class ControlArea : public QWidget {
   void installReadouts(ToolManager& tools);
   std::string followTileUsage(double x, double y);
   void showReadout(const std::string& text);
+  // control_area_changes.cpp
+  void markChangedSquares();
   // control_area.cpp
   void connectDocument();
   void showChange(PartSet parts);
@@ -94,6 +101,7 @@ class ControlArea : public QWidget {
   bool freeTilesShown_ = false;
   std::optional<CellSelection> shownSelection_;
   std::vector<TileCell> tileUsers_;  // carried cells showing the tile under the pointer
+  const ChangeMarks* changeMarks_ = nullptr;
 
   QPushButton* cmdSaveFile_ = nullptr;
   QPushButton* cmdChangePal_ = nullptr;

@@ -53,6 +53,7 @@ void EditorDocument::replace(Document opened) {
   document_ = std::move(opened);
   selection_.reset();
   editUnderWay_ = false;
+  emit fileOpened();
   emit fileChanged();
   emit selectionChanged();
   announce(everyPart());
@@ -61,8 +62,14 @@ void EditorDocument::replace(Document opened) {
 }
 
 void EditorDocument::noteSaved() {
+  emit fileSaved();
   emit fileChanged();
   emit historyChanged();
+}
+
+void EditorDocument::setMasterPalette(const UserMasterPalette* user) {
+  buildMasterPalette(document_.state.ppuRegisters, colours_, user);
+  announce({});
 }
 
 void EditorDocument::finishPendingEdit() { emit pendingEditFinishing(); }

@@ -50,6 +50,9 @@ class EditorDocument : public QObject {
   void replace(Document opened);
   // After Save or Save As: the history's clean point moved, and perhaps the file.
   void noteSaved();
+  // Draws every colour through the user's master palette (a .pal file), or through the built-in
+  // colours when `user` is null, and shows everything anew. No byte of the document changes.
+  void setMasterPalette(const UserMasterPalette* user);
   // Asks whoever holds an edit under way (a stroke) to finish it into the history.
   void finishPendingEdit();
 
@@ -89,6 +92,9 @@ class EditorDocument : public QObject {
   void selectedTileChanged();
   // Another file was opened or the document was saved under another name.
   void fileChanged();
+  // A file was opened (the document replaced), or the document was saved.
+  void fileOpened();
+  void fileSaved();
   // Emitted by finishPendingEdit: the holder of an edit under way records it now.
   void pendingEditFinishing();
 

@@ -65,6 +65,7 @@ MainWindow::MainWindow(UserDialogs& dialogs) : dialogs_(dialogs) {
   connectActions();
   buildStatusBar();
   connectDocument();
+  buildImageView();
   setGridShown(settings_.gridShown());
   setZoom(settings_.zoom());
 }

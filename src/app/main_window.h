@@ -14,6 +14,7 @@ class QScrollArea;
 namespace pelmora::app {
 
 class ActionRegistry;
+class ChangeMarks;
 class ControlArea;
 class EditorDocument;
 class PaletteEditing;
@@ -82,6 +83,14 @@ class MainWindow : public QMainWindow {
   PaletteSelector* paletteSelector() const;
   TileEditor* tileEditor() const { return tileEditor_; }
   const SelectionCommands& selectionCommands() const { return *selection_; }
+  // View > Show Changes: what is marked and counted.
+  const ChangeMarks& changeMarks() const { return *changes_; }
+  // The status bar's count of changes while Show Changes is on.
+  QString changesText() const;
+  // The master palette: a .pal file's colours (remembered for the next start), or the built-in
+  // ones for an empty path. A file that cannot be read or is too short is refused with its
+  // reason, and the colours stay as they were; whether the file was taken.
+  bool useMasterPaletteFile(const QString& path);
   // The preview of a picture import while it is open; null otherwise.
   PictureImportDialog* pictureImportDialog() const;
   // The folder the Open dialog starts in: the program's own when it holds the demo image,
@@ -90,6 +99,9 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Holding the backquote key shows the image as opened until it is released.
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   // main_window.cpp
@@ -107,6 +119,13 @@ class MainWindow : public QMainWindow {
   void showReadout(const QString& text);
   void showRefusal(const QString& text);
   void noteTileEdit();
+
+  // main_window_image_view.cpp
+  void buildImageView();
+  void showImageProperties();
+  void chooseMasterPaletteFile();
+  void checkMasterPaletteAction();
+  void refreshChangesLabel();
 
   // main_window_files.cpp
   void openDemoImage();
@@ -142,6 +161,9 @@ class MainWindow : public QMainWindow {
   PictureImportCommand* pictureImport_ = nullptr;
   QLabel* readout_ = nullptr;
   QLabel* paletteSetLabel_ = nullptr;
+  QLabel* changesLabel_ = nullptr;
+  ChangeMarks* changes_ = nullptr;
+  bool showingOpened_ = false;  // the backquote key is held
   QString openDialogFolder_;
   int zoom_ = 1;
   bool unverifiedImage_ = false;  // opened although it failed the game check

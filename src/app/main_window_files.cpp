@@ -17,6 +17,7 @@
 #include "app/window_title.h"
 #include "edit/diff_command.h"
 #include "edit/patched_document.h"
+#include "patch/patch_across_headers.h"
 #include "patch/patch_file.h"
 #include "rom/game_check.h"
 #include "rom/load_failure.h"
@@ -197,6 +198,10 @@ void MainWindow::applyPatchFile() {
   document_->perform(diffCommand(kApplyPatchCommand, document_->core(), patched.value().state,
                                  patched.value().rom));
   showStatusMessage(tr("Patch %1 applied.").arg(QFileInfo(*chosen).fileName()));
+  if (patched.value().headerKept) {
+    dialogs_.showMessage(this, app::windowTitle(), QString::fromUtf8(kHeaderKeptMessage.data()),
+                         QString());
+  }
 }
 
 // However the main window closes, an open selector closes first and hands its colour back

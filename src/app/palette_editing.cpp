@@ -39,6 +39,7 @@ void PaletteEditing::openSquare(std::uint8_t target, int index) {
     selector_->move(remembered ? *remembered
                                : area_.mapToGlobal(area_.scaled(kSelectorFirstPlace)));
   }
+  selector_->setColours(document_.colours());
   selector_->openWithColour(value);
 }
 

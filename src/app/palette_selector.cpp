@@ -35,6 +35,7 @@ PaletteSelector::PaletteSelector(ColourHandler exitHandler, ColourHandler previe
       previewHandler_(std::move(previewHandler)) {
   setObjectName(QStringLiteral("frmPalSelect"));
   setFixedSize(kClientWidth, kClientHeight);
+  buildMasterPalette(PpuRegisters{}, colours_);
   setFont(windowFont());
 
   // The grey mark lies beneath the squares and shows as a frame around the chosen one.
@@ -60,6 +61,11 @@ PaletteSelector::PaletteSelector(ColourHandler exitHandler, ColourHandler previe
     });
     lblnespal[i] = square;
   }
+}
+
+void PaletteSelector::setColours(const ColourTables& colours) {
+  colours_ = colours;
+  paintColourGrid();
 }
 
 void PaletteSelector::openWithColour(std::uint8_t colour) {
@@ -91,7 +97,7 @@ void PaletteSelector::paintColourGrid() {
   for (int i = 0; i < kColourCount; ++i) {
     const auto colour = static_cast<std::uint8_t>(i);
     lblnespal[i]->showColour(QString::fromStdString(selectorCaption(colour)),
-                             toQColor(nesColourToRgb(colour, false, 0)), darkColorSet(colour));
+                             toQColor(colours_.lookup(colour)), darkColorSet(colour));
   }
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "gfx/master_palette.h"
+
 class QLabel;
 
 namespace pelmora::app {
@@ -25,6 +27,10 @@ class PaletteSelector : public QWidget {
   static constexpr int kColourCount = 64;
 
   PaletteSelector(ColourHandler exitHandler, ColourHandler previewHandler);
+
+  // The colours the squares are drawn in (the built-in ones until set): the master palette the
+  // views use, under no greyscale and no emphasis.
+  void setColours(const ColourTables& colours);
 
   // Marks colour `colour` AND 0x3F on a freshly painted grid and shows the window; while it is
   // open this only moves the mark.
@@ -53,6 +59,7 @@ class PaletteSelector : public QWidget {
   ColourHandler exitHandler_;
   ColourHandler previewHandler_;
   std::uint8_t selectedColor_ = 0;
+  ColourTables colours_;
   bool loaded_ = false;
 };
 

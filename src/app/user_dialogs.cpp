@@ -1,5 +1,7 @@
 #include "app/user_dialogs.h"
 
+#include "app/image_properties_dialog.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -83,6 +85,12 @@ void QtUserDialogs::showInformation(QWidget* parent, const QString& title,
   QMessageBox box(QMessageBox::NoIcon, title, richText, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::RichText);
   box.exec();
+}
+
+void QtUserDialogs::showImageProperties(QWidget* parent, const ImageIdentity& identity,
+                                        const QString& fileName) {
+  ImagePropertiesDialog dialog(identity, fileName, parent);
+  dialog.exec();
 }
 
 }  // namespace pelmora::app

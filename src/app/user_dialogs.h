@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+#include "rom/image_identity.h"
+
 class QWidget;
 
 namespace pelmora::app {
@@ -46,6 +48,11 @@ class UserDialogs {
 
   // A box of information in rich text (About, the list of shortcuts).
   virtual void showInformation(QWidget* parent, const QString& title, const QString& richText) = 0;
+
+  // File > Image Properties…: which dump the image in `fileName` is, with buttons that copy
+  // each checksum.
+  virtual void showImageProperties(QWidget* parent, const ImageIdentity& identity,
+                                   const QString& fileName) = 0;
 };
 
 class QtUserDialogs final : public UserDialogs {
@@ -62,6 +69,8 @@ class QtUserDialogs final : public UserDialogs {
                                   QMessageBox::StandardButtons buttons,
                                   QMessageBox::StandardButton defaultButton) override;
   void showInformation(QWidget* parent, const QString& title, const QString& richText) override;
+  void showImageProperties(QWidget* parent, const ImageIdentity& identity,
+                           const QString& fileName) override;
 };
 
 }  // namespace pelmora::app

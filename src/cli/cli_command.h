@@ -50,6 +50,7 @@ Command addApplyCommand(CLI::App& program);
 Command addPatchCommand(CLI::App& program);
 Command addChrCommand(CLI::App& program);
 Command addImportPngCommand(CLI::App& program);
+Command addDiffCommand(CLI::App& program);
 
 // Every message about a file has one form: "pelmora-cli: FILE: MESSAGE". Returns `code`.
 int reportFile(std::ostream& err, const std::filesystem::path& file, std::string_view message,

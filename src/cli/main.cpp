@@ -22,6 +22,7 @@ constexpr std::array kCommands = {
     &pelmora::cli::addNamCommand,   &pelmora::cli::addPalCommand,
     &pelmora::cli::addApplyCommand, &pelmora::cli::addPatchCommand,
     &pelmora::cli::addChrCommand,   &pelmora::cli::addImportPngCommand,
+    &pelmora::cli::addDiffCommand,
 };
 
 constexpr const char* kExitCodes =

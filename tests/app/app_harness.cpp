@@ -59,6 +59,11 @@ void ScriptedDialogs::showInformation(QWidget* /*parent*/, const QString& title,
   information.push_back({title, richText, {}});
 }
 
+void ScriptedDialogs::showImageProperties(QWidget* /*parent*/, const ImageIdentity& identity,
+                                          const QString& /*fileName*/) {
+  imageProperties.push_back(identity);
+}
+
 SettingsSandbox::SettingsSandbox() {
   QStandardPaths::setTestModeEnabled(true);
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());

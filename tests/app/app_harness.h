@@ -37,8 +37,11 @@ class ScriptedDialogs final : public app::UserDialogs {
                                   QMessageBox::StandardButtons buttons,
                                   QMessageBox::StandardButton defaultButton) override;
   void showInformation(QWidget* parent, const QString& title, const QString& richText) override;
+  void showImageProperties(QWidget* parent, const ImageIdentity& identity,
+                           const QString& fileName) override;
 
   std::deque<QString> answers;
+  std::vector<ImageIdentity> imageProperties;
   std::deque<QMessageBox::StandardButton> questionAnswers;
   std::vector<Message> messages;
   std::vector<Message> questions;

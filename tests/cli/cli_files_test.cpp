@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "cli_runner.h"
 #include "demo/demo_image.h"
+#include "edit/document.h"
 #include "patch/patch_across_headers.h"
 #include "rom/game_check.h"
 #include "rom/title_layout.h"
@@ -36,7 +38,7 @@ TEST_F(CliFilesTest, EveryCommandHasHelpAndTheProgramAVersion) {
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "pelmora-cli 0.80.0\n");
   for (const char* command : {"info", "render", "resave", "make-demo", "nam", "pal", "apply",
-                              "patch", "chr", "import-png"}) {
+                              "patch", "chr", "import-png", "diff"}) {
     const CliRun help = run({command, "--help"});
     EXPECT_EQ(help.exitCode, 0) << command;
     EXPECT_NE(help.out.find("Usage: pelmora-cli " + std::string(command)), std::string::npos)
@@ -147,6 +149,35 @@ TEST_F(CliFilesTest, ABpsPatchAppliesBehindAnotherHeader) {
   EXPECT_EQ(refused.exitCode, 5);
   EXPECT_NE(refused.err.find("differ by exactly 16 bytes"), std::string::npos) << refused.err;
   EXPECT_FALSE(fs::exists(folder / "x.nes"));
+}
+
+TEST_F(CliFilesTest, DiffListsWhatAnotherImageChanged) {
+  const CliRun same = run({"diff", demo(), demo()});
+  ASSERT_EQ(same.exitCode, 0) << same.err;
+  const nlohmann::json none = nlohmann::json::parse(same.out);
+  for (const char* count : {"cells", "quadrants", "colours", "tiles"}) EXPECT_EQ(none.at(count), 0);
+  EXPECT_TRUE(none.at("changes").empty());
+
+  Document document;
+  ASSERT_EQ(openDocument(document, demo()).status, OpenStatus::kOpened);
+  const std::uint8_t before = document.state.ppuImage[0x2000 + 2 * 32 + 7];
+  document.state.ppuImage[0x2000 + 2 * 32 + 7] ^= 0x40;  // cell (7, 2) of name table 0
+  document.state.romPalette[1] ^= 0x01;
+  ASSERT_EQ(saveDocumentCopy(document, path("edited.nes")).status, SaveStatus::kSaved);
+  const CliRun diff = run({"diff", demo(), path("edited.nes")});
+  ASSERT_EQ(diff.exitCode, 0) << diff.err;
+  const nlohmann::json changes = nlohmann::json::parse(diff.out);
+  EXPECT_EQ(changes.at("cells"), 1);
+  EXPECT_EQ(changes.at("colours"), 1);
+  EXPECT_EQ(changes.at("tiles"), 0);
+  EXPECT_EQ(changes.at("changes").at(0), (nlohmann::json{{"kind", "cell"},
+                                                         {"nameTable", 0},
+                                                         {"column", 7},
+                                                         {"row", 2},
+                                                         {"before", before},
+                                                         {"after", before ^ 0x40}}));
+  EXPECT_EQ(changes.at("changes").at(1).at("palette"), "romPalette");
+  EXPECT_EQ(run({"diff", demo(), path("none.nes")}).exitCode, 1);
 }
 
 TEST_F(CliFilesTest, AnImageOfAnotherGameIsReportedAndStillRead) {
