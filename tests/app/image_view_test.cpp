@@ -1,10 +1,14 @@
 // What the window tells about the image: its identity, the patch across another header, the
 // user's master palette and the changes since it was opened or saved.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPushButton>
 #include <QLabel>
 #include <QTest>
 
 #include "app/colour_square.h"
+#include "app/image_properties_dialog.h"
 #include "app/picture_surface.h"
 #include "app_harness.h"
 #include "digest/digests.h"
@@ -60,6 +64,9 @@ void ImageViewTest::propertiesAndAPatchAcrossAnotherHeader() {
   const ImageIdentity& shown = h.dialogs.imageProperties.front();
   QCOMPARE(QString::fromUtf8(headerKindName(shown.header).data()), QStringLiteral("NES 2.0"));
   QCOMPARE(shown.headerless.sha1, lowerHex(sha1Of(std::span(original).subspan(16))));
+  app::ImagePropertiesDialog dialog(shown, QStringLiteral("users.nes"), &h.window);
+  control<QPushButton>(dialog, QStringLiteral("copyHeaderlessSha1"))->click();
+  QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(shown.headerless.sha1));
 
   h.dialogs.answers = {patch};
   action(h.window, "actionApplyPatch")->trigger();
