@@ -18,7 +18,7 @@ scripts/build-web.sh
 
 cmake --preset fuzz
 cmake --build --preset fuzz
-scripts/fuzz.sh 3000
+scripts/fuzz.sh 2000
 
 cmake --preset asan
 cmake --build --preset asan
