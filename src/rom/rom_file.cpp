@@ -28,7 +28,7 @@ constexpr std::size_t kPrefaultFrom = 65536;
 // Maps the fresh pages of a large buffer with one call instead of one fault per page as the bytes
 // arrive, which costs about half as much per page. Where the system cannot (before Linux 5.14),
 // the pages fault in as before.
-void prefault(std::uint8_t* begin, std::size_t size) {
+void prefault([[maybe_unused]] std::uint8_t* begin, [[maybe_unused]] std::size_t size) {
 #ifdef MADV_POPULATE_WRITE
   if (size < kPrefaultFrom) return;
   const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
