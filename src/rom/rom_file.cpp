@@ -23,13 +23,13 @@ constexpr std::size_t kMinimumFileSize = kRomHeaderSize + 1;
 // and the time of playing update lists across all of it.
 constexpr std::array<std::uint8_t, 3> kInesSignature = {0x4E, 0x45, 0x53};  // "NES"
 constexpr std::size_t kReadStretch = 16384;
-constexpr std::size_t kPrefaultFrom = 65536;
 
 // Maps the fresh pages of a large buffer with one call instead of one fault per page as the bytes
 // arrive, which costs about half as much per page. Where the system cannot (before Linux 5.14),
 // the pages fault in as before.
 void prefault([[maybe_unused]] std::uint8_t* begin, [[maybe_unused]] std::size_t size) {
 #ifdef MADV_POPULATE_WRITE
+  constexpr std::size_t kPrefaultFrom = 65536;
   if (size < kPrefaultFrom) return;
   const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
   const auto first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) & ~(page - 1);
