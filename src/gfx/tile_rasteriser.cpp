@@ -1,5 +1,7 @@
 #include "gfx/tile_rasteriser.h"
 
+#include <algorithm>
+
 namespace pelmora {
 
 namespace {
@@ -61,6 +63,39 @@ int drawTile(const TileSheet& sheet, std::uint8_t tile, Surface& surface, std::i
     drawWholeTile(sheet.data() + base, surface, x, y, tileColours);
   } else {
     drawClippedTile(sheet, base, surface, x, y, tileColours);
+  }
+  return kDrawTileOk;
+}
+
+int drawTileScaled(const TileSheet& sheet, std::uint8_t tile, Surface& surface, std::int32_t x,
+                   std::int32_t y, int scale, std::span<const std::uint8_t> palette,
+                   std::uint8_t paletteNumber, const ColourTables& colours) {
+  if (scale <= 1) return drawTile(sheet, tile, surface, x, y, palette, paletteNumber, colours);
+  if (palette.size() < kPaletteEntries) return kDrawTileShortPalette;
+  const TileColours tileColours = paletteColours(palette, paletteNumber, colours);
+  const std::size_t base = std::size_t{tile} * kTilePixels;
+  const std::int64_t left = std::max<std::int64_t>(x, 0);
+  const std::int64_t right =
+      std::min<std::int64_t>(std::int64_t{x} + std::int64_t{kTileSize} * scale, surface.width());
+  if (left >= right) return kDrawTileOk;
+  // Each tile row is written once as blocks of `scale` pixels, then copied to the rows below it.
+  for (int r = 0; r < kTileSize; ++r) {
+    const std::int64_t blockTop = std::int64_t{y} + std::int64_t{r} * scale;
+    const std::int64_t top = std::max<std::int64_t>(blockTop, 0);
+    const std::int64_t bottom = std::min<std::int64_t>(blockTop + scale, surface.height());
+    if (top >= bottom) continue;
+    std::uint32_t* first = surface.row(static_cast<int>(top));
+    for (int c = 0; c < kTileSize; ++c) {
+      const std::int64_t blockLeft = std::int64_t{x} + std::int64_t{c} * scale;
+      const std::int64_t from = std::max(blockLeft, left);
+      const std::int64_t to = std::min(blockLeft + scale, right);
+      if (from >= to) continue;
+      const std::size_t at = base + static_cast<std::size_t>(r * kTileSize + c);
+      std::fill(first + from, first + to, tileColours[at < sheet.size() ? sheet[at] & 3u : 0]);
+    }
+    for (std::int64_t py = top + 1; py < bottom; ++py) {
+      std::copy(first + left, first + right, surface.row(static_cast<int>(py)) + left);
+    }
   }
   return kDrawTileOk;
 }
