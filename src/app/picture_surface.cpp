@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace pelmora::app {
 namespace {
@@ -21,6 +24,12 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
   if (modifiers & Qt::ControlModifier) code |= kCtrlKey;
   if (modifiers & Qt::AltModifier) code |= kAltKey;
   return code;
+}
+
+// Colour values are 0x00BBGGRR; the screen's format is 0xFFRRGGBB, opaque on any back buffer,
+// with or without an alpha channel.
+std::uint32_t screenColour(std::uint32_t value) {
+  return 0xFF000000u | ((value & 0xFFu) << 16) | (value & 0xFF00u) | ((value >> 16) & 0xFFu);
 }
 
 }  // namespace
@@ -62,15 +71,33 @@ void PictureSurface::refreshFixedOverlays() {
   update();
 }
 
+// Every pixel of the kept picture is written once, already enlarged by whole pixels without
+// smoothing: each surface row is converted and widened once, then copied to the rows below it.
+// The picture's memory is kept from one redraw to the next while its size stays the same.
+void PictureSurface::drawShownPixels() {
+  const int width = surface_.width();
+  const int height = surface_.height();
+  if (shown_.size() != QSize(width, height) * zoom_ || shown_.format() != QImage::Format_RGB32)
+    shown_ = QImage(QSize(width, height) * zoom_, QImage::Format_RGB32);
+  if (shown_.isNull()) return;
+  const auto rowBytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(zoom_) * 4;
+  for (int y = 0; y < height; ++y) {
+    const std::uint32_t* in = surface_.pixels() + static_cast<std::size_t>(y) * width;
+    auto* first = reinterpret_cast<std::uint32_t*>(shown_.scanLine(y * zoom_));
+    if (zoom_ == 1) {
+      for (int x = 0; x < width; ++x) first[x] = screenColour(in[x]);
+    } else {
+      std::uint32_t* out = first;
+      for (int x = 0; x < width; ++x, out += zoom_) std::fill_n(out, zoom_, screenColour(in[x]));
+    }
+    for (int copy = 1; copy < zoom_; ++copy)
+      std::memcpy(shown_.scanLine(y * zoom_ + copy), first, rowBytes);
+  }
+}
+
 const QImage& PictureSurface::shownImage() {
   if (shownStale_) {
-    // Colour values are 0x00BBGGRR, stored as the bytes R, G, B, X. The format ignores the
-    // fourth byte, so the picture is opaque on any back buffer, with or without an alpha
-    // channel. Enlarged by whole pixels without smoothing.
-    const QImage pixels(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.width(),
-                        surface_.height(), surface_.width() * 4, QImage::Format_RGBX8888);
-    shown_ = pixels.convertToFormat(QImage::Format_RGB32);
-    if (zoom_ != 1) shown_ = shown_.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    drawShownPixels();
     if (!fixedOverlays_.empty()) {
       QPainter painter(&shown_);
       for (const OverlayPainter& overlay : fixedOverlays_) {

@@ -73,6 +73,7 @@ class PictureSurface : public QWidget {
  private:
   void forward(const PointerHandler& handler, int button, const QMouseEvent& event);
   const QImage& shownImage();
+  void drawShownPixels();
 
   Surface& surface_;
   PointerHandler pressHandler_;

@@ -1,5 +1,7 @@
 #include "gfx/tile_rasteriser.h"
 
+#include <algorithm>
+
 namespace pelmora {
 
 namespace {
@@ -47,6 +49,24 @@ void drawClippedTile(const TileSheet& sheet, std::size_t base, Surface& surface,
   }
 }
 
+// A whole tile at a fixed whole scale, on the surface and in the sheet: each tile row written
+// once as blocks, then copied to the rows below it.
+template <int Scale>
+void drawWholeTileAt(const std::uint8_t* pixels, Surface& surface, int x, int y,
+                     const TileColours& tileColours) {
+  for (int r = 0; r < kTileSize; ++r) {
+    std::uint32_t* first = surface.row(y + r * Scale) + x;
+    const std::uint8_t* in = pixels + r * kTileSize;
+    for (int c = 0; c < kTileSize; ++c) {
+      const std::uint32_t colour = tileColours[in[c] & 3u];
+      for (int k = 0; k < Scale; ++k) first[c * Scale + k] = colour;
+    }
+    for (int k = 1; k < Scale; ++k) {
+      std::copy(first, first + kTileSize * Scale, surface.row(y + r * Scale + k) + x);
+    }
+  }
+}
+
 }  // namespace
 
 int drawTile(const TileSheet& sheet, std::uint8_t tile, Surface& surface, std::int32_t x,
@@ -61,6 +81,54 @@ int drawTile(const TileSheet& sheet, std::uint8_t tile, Surface& surface, std::i
     drawWholeTile(sheet.data() + base, surface, x, y, tileColours);
   } else {
     drawClippedTile(sheet, base, surface, x, y, tileColours);
+  }
+  return kDrawTileOk;
+}
+
+int drawTileScaled(const TileSheet& sheet, std::uint8_t tile, Surface& surface, std::int32_t x,
+                   std::int32_t y, int scale, std::span<const std::uint8_t> palette,
+                   std::uint8_t paletteNumber, const ColourTables& colours) {
+  if (scale <= 1) return drawTile(sheet, tile, surface, x, y, palette, paletteNumber, colours);
+  if (palette.size() < kPaletteEntries) return kDrawTileShortPalette;
+  const TileColours tileColours = paletteColours(palette, paletteNumber, colours);
+  const std::size_t base = std::size_t{tile} * kTilePixels;
+  const bool onSurface = x >= 0 && y >= 0 &&
+                         std::int64_t{x} + std::int64_t{kTileSize} * scale <= surface.width() &&
+                         std::int64_t{y} + std::int64_t{kTileSize} * scale <= surface.height();
+  if (onSurface && base + kTilePixels <= sheet.size()) {
+    switch (scale) {
+      case 2:
+        drawWholeTileAt<2>(sheet.data() + base, surface, x, y, tileColours);
+        return kDrawTileOk;
+      case 3:
+        drawWholeTileAt<3>(sheet.data() + base, surface, x, y, tileColours);
+        return kDrawTileOk;
+      default:
+        break;
+    }
+  }
+  const std::int64_t left = std::max<std::int64_t>(x, 0);
+  const std::int64_t right =
+      std::min<std::int64_t>(std::int64_t{x} + std::int64_t{kTileSize} * scale, surface.width());
+  if (left >= right) return kDrawTileOk;
+  // Each tile row is written once as blocks of `scale` pixels, then copied to the rows below it.
+  for (int r = 0; r < kTileSize; ++r) {
+    const std::int64_t blockTop = std::int64_t{y} + std::int64_t{r} * scale;
+    const std::int64_t top = std::max<std::int64_t>(blockTop, 0);
+    const std::int64_t bottom = std::min<std::int64_t>(blockTop + scale, surface.height());
+    if (top >= bottom) continue;
+    std::uint32_t* first = surface.row(static_cast<int>(top));
+    for (int c = 0; c < kTileSize; ++c) {
+      const std::int64_t blockLeft = std::int64_t{x} + std::int64_t{c} * scale;
+      const std::int64_t from = std::max(blockLeft, left);
+      const std::int64_t to = std::min(blockLeft + scale, right);
+      if (from >= to) continue;
+      const std::size_t at = base + static_cast<std::size_t>(r * kTileSize + c);
+      std::fill(first + from, first + to, tileColours[at < sheet.size() ? sheet[at] & 3u : 0]);
+    }
+    for (std::int64_t py = top + 1; py < bottom; ++py) {
+      std::copy(first + left, first + right, surface.row(static_cast<int>(py)) + left);
+    }
   }
   return kDrawTileOk;
 }

@@ -19,4 +19,11 @@ int drawTile(const TileSheet& sheet, std::uint8_t tile, Surface& surface, std::i
              std::int32_t y, std::span<const std::uint8_t> palette, std::uint8_t paletteNumber,
              const ColourTables& colours);
 
+// Draws the same tile with each of its pixels as a `scale` x `scale` block (scale 1 and below
+// draw it as drawTile does), clipped to the surface, pixels missing from the sheet drawn as
+// value 0: the pixels drawTile would leave after an enlargement by `scale`, written in one pass.
+int drawTileScaled(const TileSheet& sheet, std::uint8_t tile, Surface& surface, std::int32_t x,
+                   std::int32_t y, int scale, std::span<const std::uint8_t> palette,
+                   std::uint8_t paletteNumber, const ColourTables& colours);
+
 }  // namespace pelmora

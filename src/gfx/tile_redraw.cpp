@@ -14,15 +14,12 @@ constexpr int kPreviewSize = 32;
 constexpr int kScreenColumns = 32;
 constexpr int kScreenRows = 30;
 
-// The tile drawn at scale 1 into a scratch square, then enlarged onto its sheet cell, as the
-// full view's block copy would.
+// The tile drawn straight onto its sheet cell at the sheet's scale, as the full view draws it.
 void redrawSheetCell(Surface& sheetView, const EditorState& state, std::uint8_t tile,
                      const ColourTables& colours) {
-  Surface scratch(kTileSize, kTileSize);
-  drawTile(state.tileSheet, tile, scratch, 0, 0, state.viewPalette, state.paletteSet, colours);
-  sheetView.stretchCopyFrom(scratch, 0, 0, kTileSize, kTileSize,
-                            (tile % kSheetColumns) * kSheetCell,
-                            (tile / kSheetColumns) * kSheetCell, kSheetCell, kSheetCell);
+  drawTileScaled(state.tileSheet, tile, sheetView, (tile % kSheetColumns) * kSheetCell,
+                 (tile / kSheetColumns) * kSheetCell, kSheetCell / kTileSize, state.viewPalette,
+                 state.paletteSet, colours);
   sheetView.repaint();
 }
 

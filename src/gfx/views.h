@@ -11,8 +11,11 @@
 
 namespace pelmora {
 
-// Each view clears its surface, hides it, draws its picture at scale 1 from the origin,
-// enlarges the 256 x 256 source square in place by `scale`, then shows and repaints it.
+// Each view hides its surface, draws its picture, then shows and repaints it. The pixels are
+// those of the picture drawn at scale 1 from the origin on a cleared surface, the 256 x 256
+// source square then enlarged in place by `scale`. When `scale` is a whole number at which the
+// picture covers the whole surface, the view is drawn straight at that scale instead, every
+// pixel written once and nothing cleared first.
 
 // All 256 tiles of `sheet`, tile t at (8 * (t mod 16), 8 * (t div 16)), in one palette.
 void drawTileSheet(Surface& surface, const TileSheet& sheet, std::span<const std::uint8_t> palette,

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -204,6 +205,40 @@ TEST_F(ViewsTest, PartialRedrawsTouchOnlyTheirViews) {
   EXPECT_TRUE(isUniform(views.ATT1, kLightRed));
   redrawNameTableView(views, 1, state, colours);
   EXPECT_TRUE(isUniform(views.NAT0, master(0)));
+}
+
+// Drawn straight at a whole scale over whatever the surface held, each view leaves the pixels of
+// its scale-1 picture enlarged by block copies.
+TEST_F(ViewsTest, WholeScalesMatchTheEnlargedScaleOnePicture) {
+  std::mt19937 random(7);
+  for (auto& value : state.tileSheet) value = static_cast<std::uint8_t>(random() % 4);
+  for (auto& value : state.ppuImage) value = static_cast<std::uint8_t>(random());
+  for (auto& value : state.viewPalette) value = static_cast<std::uint8_t>(random() % 64);
+  const auto check = [](const auto& draw, int width, int height, int scale) {
+    Surface atOne(256, 256);
+    draw(atOne, 1.0);
+    Surface expected(width, height);
+    expected.stretchCopyFrom(atOne, 0, 0, 256, 256, 0, 0, 256 * scale, 256 * scale);
+    Surface drawn(width, height);
+    for (int y = 0; y < height; ++y) std::fill_n(drawn.row(y), width, 0x00123456u);
+    draw(drawn, static_cast<double>(scale));
+    EXPECT_EQ(pixelsOf(drawn), pixelsOf(expected)) << width << "x" << height << " at " << scale;
+  };
+  const auto sheet = [&](Surface& s, double scale) {
+    drawTileSheet(s, state.tileSheet, state.viewPalette, 1, scale, colours);
+  };
+  const auto screen = [&](Surface& s, double scale) {
+    drawNameTable(s, state.ppuImage, 2, state.tileSheet, state.viewPalette, scale, colours);
+  };
+  const auto attributes = [&](Surface& s, double scale) {
+    drawAttributeTable(s, state.ppuImage, 0, colours.attributeColours, scale);
+  };
+  check(sheet, 256, 256, 2);
+  check(sheet, 200, 100, 3);
+  check(screen, 256, 240, 1);
+  check(screen, 300, 250, 2);
+  check(attributes, 256, 240, 8);
+  check(attributes, 64, 40, 2);
 }
 
 }  // namespace
