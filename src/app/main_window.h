@@ -20,6 +20,7 @@ class PaletteEditing;
 class PaletteSelector;
 class PictureImportCommand;
 class PictureImportDialog;
+class ReadoutLabel;
 class RecentFilesMenu;
 class SelectionCommands;
 class TileEditor;
@@ -104,6 +105,7 @@ class MainWindow : public QMainWindow {
   void setGridShown(bool shown);
   void setFreeTilesShown(bool shown);
   void applyZoom();
+  void resizeWithinScreen(QSize wanted);
   void showReadout(const QString& text);
   void showRefusal(const QString& text);
   void noteTileEdit();
@@ -140,7 +142,7 @@ class MainWindow : public QMainWindow {
   ControlArea* area_ = nullptr;
   TileEditor* tileEditor_ = nullptr;
   PictureImportCommand* pictureImport_ = nullptr;
-  QLabel* readout_ = nullptr;
+  ReadoutLabel* readout_ = nullptr;
   QLabel* paletteSetLabel_ = nullptr;
   QString openDialogFolder_;
   int zoom_ = 1;

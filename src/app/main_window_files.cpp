@@ -168,8 +168,8 @@ void MainWindow::createPatchFile() {
     return;
   }
   const std::optional<QString> chosen = dialogs_.chooseSaveFile(
-      this, tr("Create Patch"), besideRom(document_->core().path, QStringLiteral(".ips")),
-      tr("IPS patch (*.ips);;BPS patch (*.bps)"));
+      this, tr("Create Patch"), besideRom(document_->core().path, QStringLiteral(".bps")),
+      tr("BPS patch (*.bps);;IPS patch (*.ips)"));
   if (!chosen || chosen->isEmpty()) return;
   const std::optional<PatchFormat> format = patchFormatForPath(localPath(*chosen));
   if (!format) return showFileError(tr("Error saving file!"), "A patch file's name ends in .ips or .bps.");

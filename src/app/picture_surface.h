@@ -37,7 +37,8 @@ class PictureSurface : public QWidget {
   void setPressHandler(PointerHandler handler) { pressHandler_ = std::move(handler); }
   void setMoveHandler(PointerHandler handler) { moveHandler_ = std::move(handler); }
   void setReleaseHandler(PointerHandler handler) { releaseHandler_ = std::move(handler); }
-  // Every pointer move over the widget, with or without a button; (-1, -1) when it leaves.
+  // Every pointer move over the widget, with or without a button, and every press (before the
+  // press handler); (-1, -1) when it leaves.
   void setHoverHandler(HoverHandler handler) { hoverHandler_ = std::move(handler); }
   // Overlays are painted in the order they were added, each time the widget is painted.
   void addOverlay(OverlayPainter painter) { overlays_.push_back(std::move(painter)); }
@@ -68,6 +69,7 @@ class PictureSurface : public QWidget {
 
  private:
   void forward(const PointerHandler& handler, int button, const QMouseEvent& event);
+  void hover(const QMouseEvent& event);
   const QImage& shownImage();
 
   Surface& surface_;

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QSize>
+#include <QString>
 
 class QPainter;
 
@@ -16,5 +17,7 @@ void paintScreenGrid(QPainter& painter, QSize size, int zoom);
 void paintTileSheetGrid(QPainter& painter, QSize size, int zoom);
 // A frame around the selected tile, whose top-left corner is `tileCorner` in view pixels.
 void paintSelectedTileFrame(QPainter& painter, QPoint tileCorner, int zoom);
+// `text` in the middle of a view of `size`, wrapped at words, light on the dark view.
+void paintViewNote(QPainter& painter, QSize size, const QString& text);
 
 }  // namespace pelmora::app

@@ -1,14 +1,18 @@
 // The main window as a desktop program: menus and shortcuts, the status bar's readout, zoom,
 // recent files, files from the command line and dropped on the window, why a load failed, and
-// the palette selector's keys and preview.
+// the palette selector's keys, preview and cancelling.
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "app/colour_square.h"
 #include "app/control_area.h"
@@ -38,14 +42,16 @@ class WindowCommandsTest : public QObject {
   void everyActionHasItsShortcutAndRuns();
   void buttonsAndMenusRunTheSameCommands();
   void readoutNamesWhatIsUnderThePointerAtEachZoom();
+  void readoutIsNeverStale();
   void zoomedPressesHitTheSameTile();
   void windowOpensAtTheSizeOfItsControls();
+  void windowsStayOnTheScreen();
   void gridAndZoomAreRemembered();
   void recentFilesKeepTenAndDropAMissingOne();
   void fileArgumentOpensAtStartUp();
   void droppedFileOpens();
   void failedLoadSaysWhy();
-  void selectorClosesOnKeysAndPreviewsTheChoice();
+  void selectorKeepsOnEnterAndCancelsOnEscape();
   void aboutNamesVersionQtAndLicence();
 };
 
@@ -85,6 +91,7 @@ void WindowCommandsTest::everyActionHasItsShortcutAndRuns() {
   QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("No file loaded!"));
   action(w, "actionShortcuts")->trigger();
   QVERIFY(h.dialogs.information.back().text.contains(QStringLiteral("Next Palette Set")));
+  QVERIFY(h.dialogs.information.back().text.contains(QStringLiteral("Ctrl+Y")));
   QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
   QVERIFY(!w.isVisible());
 }
@@ -239,13 +246,12 @@ void WindowCommandsTest::failedLoadSaysWhy() {
 
 // Enter, Escape and a double click each close the selector and hand its colour back; a
 // single click previews the colour without storing it.
-void WindowCommandsTest::selectorClosesOnKeysAndPreviewsTheChoice() {
+void WindowCommandsTest::selectorKeepsOnEnterAndCancelsOnEscape() {
   WindowHarness h;
   app::MainWindow& w = h.window;
   QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
   const std::vector<std::pair<int, std::function<void(app::PaletteSelector*)>>> closings = {
       {0x21, [](app::PaletteSelector* s) { QTest::keyClick(s, Qt::Key_Return); }},
-      {0x22, [](app::PaletteSelector* s) { QTest::keyClick(s, Qt::Key_Escape); }},
       {0x23, [](app::PaletteSelector* s) { QTest::mouseDClick(s->lblnespal[0x23], Qt::LeftButton); }},
   };
   for (const auto& [colour, close] : closings) {
@@ -258,9 +264,16 @@ void WindowCommandsTest::selectorClosesOnKeysAndPreviewsTheChoice() {
     QVERIFY(!selector->isVisible());
     QCOMPARE(int(w.document().state.romPalette[1]), colour);
   }
+  // Escape takes the tried colour back and records nothing; the place is still remembered.
+  const QString undoText = action(w, "actionUndo")->text();
   w.paletteSelector()->move(QPoint(40, 50));
-  QTest::mouseDClick(square(w, "lbl_bkgpal0", 2), Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 1), Qt::LeftButton);
+  QTest::mouseClick(w.paletteSelector()->lblnespal[0x22], Qt::LeftButton);
   QTest::keyClick(w.paletteSelector(), Qt::Key_Escape);
+  QVERIFY(!w.paletteSelector()->isVisible());
+  QCOMPARE(int(w.document().state.romPalette[1]), 0x23);
+  QCOMPARE(square(w, "lbl_bkgpal0", 1)->text(), QStringLiteral("23"));
+  QCOMPARE(action(w, "actionUndo")->text(), undoText);
   QCOMPARE(w.settings().selectorPosition().value_or(QPoint()), w.paletteSelector()->pos());
 }
 
