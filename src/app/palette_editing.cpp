@@ -52,8 +52,12 @@ void PaletteEditing::openSquare(std::uint8_t target, int index) {
     // squares, the tile sheet and the first screen stay in sight. Later it opens where it was
     // last left, in this run or an earlier one, kept on the screen as it is now.
     const std::optional<QPoint> remembered = settings_.selectorPosition();
-    selector_->move(remembered ? onScreen(*remembered, selector_->size(), window_)
+    selector_->move(remembered ? *remembered
                                : area_.mapToGlobal(area_.scaled(kSelectorFirstPlace)));
+    selector_->openWithColour(value);
+    // Shown, it has its frame; the whole of it goes onto the screen.
+    selector_->move(onScreen(selector_->pos(), selector_->frameGeometry().size(), window_));
+    return;
   }
   selector_->openWithColour(value);
 }

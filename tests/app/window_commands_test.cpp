@@ -143,6 +143,56 @@ void WindowCommandsTest::readoutNamesWhatIsUnderThePointerAtEachZoom() {
   QVERIFY(w.readoutText().contains(QStringLiteral("body 0x30AB0")));
 }
 
+// A pointer that stays still is described as the cell is after a press and after Undo, and
+// at 1x the readout fits beside the palette set, shortened at whole parts.
+void WindowCommandsTest::readoutIsNeverStale() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  pressAt(view(w, "PAT0"), Qt::LeftButton, {}, QPoint(40, 24));  // tile $12
+  const QPoint cell(8 * 7 + 1, 8 * 3);
+  moveOver(view(w, "NAT0"), cell);
+  const QString before = w.readoutText();
+  QVERIFY(before.startsWith(QStringLiteral("Name table 0, col 7, row 3: tile $")));
+  QVERIFY(!before.contains(QStringLiteral("tile $12")));
+  pressAt(view(w, "NAT0"), Qt::LeftButton, {}, cell);
+  QVERIFY(w.readoutText().contains(QStringLiteral("col 7, row 3: tile $12")));
+  action(w, "actionUndo")->trigger();
+  QCOMPARE(w.readoutText(), before);
+  const QLabel* shown = control<QLabel>(w, "readout");
+  QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->contentsRect().width());
+  QVERIFY(shown->text() == before || (shown->text().endsWith(QStringLiteral(" \u2026")) &&
+                                      before.startsWith(shown->text().chopped(2))));
+}
+
+// Zooming never makes the window larger than the screen: the control area scrolls inside it.
+// Ctrl with the wheel zooms; a selector place remembered from a larger screen comes back onto
+// this one.
+void WindowCommandsTest::windowsStayOnTheScreen() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  const QRect available = w.screen()->availableGeometry();
+  w.setZoom(3);
+  QVERIFY(available.contains(w.frameGeometry()));
+  QCOMPARE(w.controlArea()->size(), QSize(823, 554) * 3);
+  const auto* scroll = w.findChild<QScrollArea*>(QStringLiteral("controlScrollArea"));
+  QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
+  // A wheel event the test sends is not passed on to parents as the window system's are; it
+  // goes where the views' unused wheel events end up.
+  QWidget* viewport = scroll->viewport();
+  const QPointF inside(10, 10);
+  QWheelEvent notch(inside, viewport->mapToGlobal(inside), {}, QPoint(0, -120), Qt::NoButton,
+                    Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(viewport, &notch);
+  QCOMPARE(w.zoom(), 2);
+
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  w.settings().setSelectorPosition(available.bottomRight() + QPoint(500, 500));
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 1), Qt::LeftButton);
+  QVERIFY(available.contains(w.paletteSelector()->geometry()));
+}
+
 // The first window shows the whole control area and nothing more: no scroll bars, no empty band.
 void WindowCommandsTest::windowOpensAtTheSizeOfItsControls() {
   WindowHarness h;
