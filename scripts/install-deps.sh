@@ -5,7 +5,8 @@
 #   (no option)  what building and running the editor and pelmora-cli needs
 #   --tests      also what the test command needs: test and benchmark libraries, clang for the
 #                fuzzer and the sanitizers, a virtual X server, the desktop-file and AppStream
-#                validators, and the screenshot tools
+#                validators, the screenshot tools, and Qt's translation tools (lupdate, for
+#                scripts/update-translations.sh)
 #   --package    also what building the .deb needs (dpkg-shlibdeps)
 set -euo pipefail
 
@@ -19,6 +20,7 @@ test_packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream
+  qt6-tools-dev qt6-l10n-tools
 )
 package_packages=(dpkg-dev file)
 

@@ -36,9 +36,13 @@ struct DemoFile {
 // Baseline: the core's load and import of the file.
 void BM_OpenDocumentCore(benchmark::State& state) {
   DemoFile demo;
-  pelmora::Document document;
   const std::filesystem::path path = demo.path.toStdString();
+  pelmora::EditorState shown;
+  pelmora::initEditorState(shown);
   for (auto _ : state) {
+    // As the window opens: into a fresh document whose state carries the palette target over.
+    pelmora::Document document;
+    document.state = shown;
     const pelmora::OpenResult result = pelmora::openDocument(document, path);
     if (result.status != pelmora::OpenStatus::kOpened) state.SkipWithError("open failed");
     benchmark::DoNotOptimize(document.state.ppuImage.data());

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 
 namespace pelmora::app {
@@ -18,29 +19,35 @@ QColor darkTextColour() {
   return QGuiApplication::palette().color(QPalette::WindowText);
 }
 
-ColourSquare::ColourSquare(QWidget* parent) : QLabel(parent) {
-  setAutoFillBackground(true);
-  setAlignment(Qt::AlignCenter);
-  setMargin(0);
-  setIndent(0);
+ColourSquare::ColourSquare(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ColourSquare::showColour(const QString& caption, const QColor& background, bool lightText) {
-  setText(caption);
   const QColor text = lightText ? lightTextColour() : darkTextColour();
-  if (background == this->background() && text == textColour()) return;
-  // One colour for every state, so the squares read the same inside a disabled frame.
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, background);
-  colours.setColor(QPalette::WindowText, text);
-  setPalette(colours);
+  if (caption == caption_ && background == background_ && text == textColour_) return;
+  caption_ = caption;
+  background_ = background;
+  textColour_ = text;
+  refreshAccessibleName();
+  update();
 }
 
-QColor ColourSquare::background() const {
-  return palette().color(QPalette::Window);
+void ColourSquare::setRole(const QString& role) {
+  role_ = role;
+  refreshAccessibleName();
 }
-QColor ColourSquare::textColour() const {
-  return palette().color(QPalette::WindowText);
+
+void ColourSquare::refreshAccessibleName() {
+  if (role_.isEmpty()) return;
+  setAccessibleName(tr("%1, colour $%2").arg(role_, caption_));
+}
+
+void ColourSquare::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.fillRect(rect(), background_);
+  painter.setPen(textColour_);
+  painter.drawText(rect(), Qt::AlignCenter, caption_);
 }
 
 void ColourSquare::mousePressEvent(QMouseEvent* event) {
@@ -62,12 +69,12 @@ void ColourSquare::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ColourSquare::enterEvent(QEnterEvent* event) {
   emit hovered();
-  QLabel::enterEvent(event);
+  QWidget::enterEvent(event);
 }
 
 void ColourSquare::leaveEvent(QEvent* event) {
   emit left();
-  QLabel::leaveEvent(event);
+  QWidget::leaveEvent(event);
 }
 
 }  // namespace pelmora::app

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QColor>
-#include <QLabel>
+#include <QWidget>
 
 #include "gfx/surface.h"
 
@@ -16,9 +16,10 @@ QColor lightTextColour();
 QColor darkTextColour();
 
 // One small coloured square with a caption: the palette squares of the main window and the
-// colour grid of the palette selector. Reports left-button clicks and double clicks, and
-// the pointer coming over it and leaving.
-class ColourSquare : public QLabel {
+// colour grid of the palette selector. It paints its colour and caption itself (no style, no
+// label), the same in every state, so a hundred of them cost little to make and to repaint.
+// Reports left-button clicks and double clicks, and the pointer coming over it and leaving.
+class ColourSquare : public QWidget {
   Q_OBJECT
 
  public:
@@ -26,9 +27,13 @@ class ColourSquare : public QLabel {
 
   // Shows `caption` on `background`, in light text when `lightText`, else dark text.
   void showColour(const QString& caption, const QColor& background, bool lightText);
+  // What the square is, for a screen reader ("ROM palette entry 5"); its accessible name is
+  // this and the colour shown.
+  void setRole(const QString& role);
 
-  QColor background() const;
-  QColor textColour() const;
+  QString text() const { return caption_; }
+  QColor background() const { return background_; }
+  QColor textColour() const { return textColour_; }
 
  signals:
   void clicked();
@@ -38,6 +43,7 @@ class ColourSquare : public QLabel {
   void left();
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -45,6 +51,12 @@ class ColourSquare : public QLabel {
   void leaveEvent(QEvent* event) override;
 
  private:
+  void refreshAccessibleName();
+
+  QString caption_;
+  QString role_;
+  QColor background_ = Qt::black;
+  QColor textColour_ = Qt::white;
   bool pressed_ = false;
 };
 

@@ -8,6 +8,7 @@
 
 #include "app/colour_square.h"
 #include "app/editor_document.h"
+#include "app/keyboard_cursor.h"
 #include "app/picture_surface.h"
 #include "app/tool_manager.h"
 #include "app/window_fonts.h"
@@ -41,6 +42,8 @@ ControlArea::ControlArea(EditorDocument& document, ActionRegistry& actions, Tool
   }
   installMarks();
   installReadouts(tools);
+  auto* cursor = new KeyboardCursor(document, tools, this);
+  cursor->attach(screens_[0], attributes_[0], screens_[1], attributes_[1]);
   connectDocument();
   redrawAll();
   showFile();

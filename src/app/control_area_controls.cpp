@@ -115,6 +115,10 @@ void ControlArea::buildViews() {
   attributes_[1] = place(views_.ATT1, 280, 280, "ATT1");
   tileSheet_ = place(views_.PAT0, 560, 40, "PAT0");
   selectedTile_ = place(views_.picSelTile, 576, 300, "picSelTile");
+  const std::pair<PictureSurface*, QString> names[] = {
+      {tileSheet_, tr("Tile sheet")}, {selectedTile_, tr("Selected tile")}};
+  for (const auto& [view, name] : names) view->setAccessibleName(name);
+  tileSheet_->setAccessibleDescription(tr("Press a tile to choose the tile to place."));
   tileSheet_->setPressHandler([this](int, int, float x, float y) {
     if (chooseTile(document_.state(), x, y)) document_.selectTile(document_.state().selectedTile);
   });
@@ -128,6 +132,7 @@ void ControlArea::buildAttributeControls() {
         named(new QRadioButton(attributeFrame_), QStringLiteral("optAttSel%1").arg(i));
     option->setGeometry(24 + 40 * i, 11, 25, 17);
     option->setAutoFillBackground(true);
+    option->setAccessibleName(tr("Attribute palette %1").arg(i));
     connect(option, &QRadioButton::clicked, this,
             [this, i] { selectAttributePalette(document_.state(), i); });
     attributeOptions_[static_cast<std::size_t>(i)] = option;
@@ -148,6 +153,12 @@ void ControlArea::buildPaletteFrame() {
   const auto square = [&](const char* array, int index, int x, int y, std::uint8_t target,
                           bool singleClick, std::vector<ColourSquare*>& row) {
     auto* made = named(new ColourSquare(paletteFrame_), memberName(array, index));
+    made->setRole(target == kTargetRomPalette ? tr("ROM palette entry %1").arg(index)
+                  : target == kTargetCoinPalette
+                      ? tr("Coin palette entry %1").arg(index)
+                      : tr("Background set %1, entry %2")
+                            .arg(index / static_cast<int>(kBackgroundSetEntries))
+                            .arg(index % static_cast<int>(kBackgroundSetEntries)));
     made->setGeometry(x, y, kSquareSize, kSquareSize);
     made->setFont(captionFont);
     connect(made, singleClick ? &ColourSquare::clicked : &ColourSquare::doubleClicked, this,

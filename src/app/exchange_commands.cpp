@@ -34,8 +34,8 @@ ExchangeCommands::ExchangeCommands(EditorDocument& document, UserDialogs& dialog
     : QObject(&window), document_(document), dialogs_(dialogs), window_(window) {
   for (const FileExchange& exchange : fileExchanges()) {
     for (int screen = 0; screen < (exchange.perScreen ? 2 : 1); ++screen) {
-      const QByteArray id =
-          QString::fromLatin1(exchange.id).arg(nameTableOf(screen)).toLatin1();
+      const QString name = QString::fromLatin1(exchange.id);
+      const QByteArray id = (exchange.perScreen ? name.arg(nameTableOf(screen)) : name).toLatin1();
       ActionSpec spec;
       spec.id = id.constData();
       spec.needsDocument = true;

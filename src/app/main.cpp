@@ -2,7 +2,9 @@
 // window until it closes.
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 
 #include "app/app_resources.h"
 #include "app/main_window.h"
+#include "app/program_files.h"
 #include "app/quit_after_first_paint.h"
 #include "app/user_dialogs.h"
 
@@ -61,6 +64,11 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pelmora"));
   pelmora::app::registerResources();
+  // The user's language when a translation for it is installed; English otherwise.
+  QTranslator translator;
+  if (translator.load(QLocale(), QStringLiteral("pelmora"), QStringLiteral("_"),
+                      pelmora::app::translationsFolder()))
+    QApplication::installTranslator(&translator);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pelmora.png")));
   pelmora::app::QtUserDialogs dialogs;
   pelmora::app::MainWindow window(dialogs);

@@ -53,6 +53,7 @@ PaletteSelector::PaletteSelector(ColourHandler exitHandler, ColourHandler previe
     auto* square = new ColourSquare(this);
     square->setObjectName(QStringLiteral("lblnespal_%1").arg(i));
     square->setFont(captionFont);
+    square->setRole(tr("Master palette colour %1").arg(i));
     square->setGeometry(QRect(squarePosition(i), QSize(kSquareSize, kSquareSize)));
     connect(square, &ColourSquare::clicked, this, [this, i] { chooseColour(i); });
     connect(square, &ColourSquare::doubleClicked, this, [this, i] {

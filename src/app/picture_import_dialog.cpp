@@ -45,7 +45,7 @@ PictureImportDialog::PictureImportDialog(const EditorState& state, const ColourT
       picture_(std::move(picture)),
       zoom_(std::max(zoom, 1)) {
   setObjectName(QStringLiteral("pictureImportDialog"));
-  setWindowTitle(QStringLiteral("Import Picture as Title"));
+  setWindowTitle(tr("Import Picture as Title"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildPictures());
   layout->addWidget(buildChoices());
@@ -71,20 +71,20 @@ QWidget* PictureImportDialog::buildPictures() {
   original->setPixmap(pixmapOf(picture_, zoom_));
   resultPicture_ = new QLabel;
   resultPicture_->setObjectName(QStringLiteral("resultPreview"));
-  row->addWidget(captioned(QStringLiteral("Picture"), original));
-  row->addWidget(captioned(QStringLiteral("Title as imported"), resultPicture_));
+  row->addWidget(captioned(tr("Picture"), original));
+  row->addWidget(captioned(tr("Title as imported"), resultPicture_));
   return pictures;
 }
 
 // "Fit" is the first choice: a new picture rarely uses the ROM's own colours.
 QWidget* PictureImportDialog::buildChoices() {
-  auto* choices = new QGroupBox(QStringLiteral("Choices"), this);
+  auto* choices = new QGroupBox(tr("Choices"), this);
   auto* layout = new QVBoxLayout(choices);
-  fitPalettes_ = new QRadioButton(QStringLiteral("&Fit four palettes to the picture"));
+  fitPalettes_ = new QRadioButton(tr("&Fit four palettes to the picture"));
   fitPalettes_->setObjectName(QStringLiteral("optFitPalettes"));
-  keepPalettes_ = new QRadioButton(QStringLiteral("&Keep the ROM's palettes"));
+  keepPalettes_ = new QRadioButton(tr("&Keep the ROM's palettes"));
   keepPalettes_->setObjectName(QStringLiteral("optKeepPalettes"));
-  reduceTiles_ = new QCheckBox(QStringLiteral("&Reduce: merge the nearest tiles until it fits"));
+  reduceTiles_ = new QCheckBox(tr("&Reduce: merge the nearest tiles until it fits"));
   reduceTiles_->setObjectName(QStringLiteral("chkReduceTiles"));
   fitPalettes_->setChecked(true);
   for (QWidget* choice : {static_cast<QWidget*>(fitPalettes_), static_cast<QWidget*>(keepPalettes_),
@@ -124,9 +124,9 @@ QString PictureImportDialog::countsText() const {
                "Does not fit: %1 more %2 needed than are free. Reduce merges the "
                "nearest tiles until it fits.")
         .arg(report.tilesMissing)
-        .arg(report.tilesMissing == 1 ? QStringLiteral("tile is") : QStringLiteral("tiles are"));
+        .arg(report.tilesMissing == 1 ? tr("tile is") : tr("tiles are"));
   }
-  return QStringLiteral("Tiles used: %1 · new: %2 · reused: %3 · merged: %4 · pixels changed: %5")
+  return tr("Tiles used: %1 · new: %2 · reused: %3 · merged: %4 · pixels changed: %5")
       .arg(report.tilesUsed)
       .arg(report.tilesNew)
       .arg(report.tilesReused)

@@ -40,6 +40,10 @@ class PictureSurface : public QWidget {
   // Every pointer move over the widget, with or without a button, and every press (before the
   // press handler); (-1, -1) when it leaves.
   void setHoverHandler(HoverHandler handler) { hoverHandler_ = std::move(handler); }
+  // Tells the hover handler about `x`, `y` as if the pointer were there (the keyboard cursor).
+  void hover(double x, double y) const {
+    if (hoverHandler_) hoverHandler_(x, y);
+  }
   // Overlays are painted in the order they were added, each time the widget is painted.
   void addOverlay(OverlayPainter painter) { overlays_.push_back(std::move(painter)); }
   // Marks that change only when the window says so (the grid, the shading of what Save does not

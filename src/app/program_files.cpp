@@ -28,6 +28,13 @@ QString demoImagePath() {
   return {};
 }
 
+QString translationsFolder() {
+  const QDir program(QCoreApplication::applicationDirPath());
+  const QString beside = program.filePath(QStringLiteral("translations"));
+  if (QFileInfo(beside).isDir()) return beside;
+  return program.filePath(QStringLiteral("../share/pelmora/translations"));
+}
+
 QString openDialogStartFolder() {
   if (QFileInfo(besideProgram()).isFile()) return QCoreApplication::applicationDirPath();
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

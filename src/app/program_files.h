@@ -12,4 +12,8 @@ QString demoImagePath();
 // user's documents folder.
 QString openDialogStartFolder();
 
+// Where the compiled translations (pelmora_<language>.qm) are: beside the program (a build),
+// or <bindir>/../share/pelmora/translations (an installed program).
+QString translationsFolder();
+
 }  // namespace pelmora::app

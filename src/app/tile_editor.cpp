@@ -71,12 +71,12 @@ QHBoxLayout* TileEditor::buildSwatches(QWidget* area) {
     swatch->setCheckable(true);
     swatch->setAutoExclusive(true);
     swatch->setFixedSize(kSwatchSize, kSwatchSize);
-    swatch->setToolTip(QStringLiteral("Colour value %1 (key %2)").arg(value).arg(value + 1));
+    swatch->setToolTip(tr("Colour value %1 (key %2)").arg(value).arg(value + 1));
     connect(swatch, &QToolButton::clicked, this, [this, value] { chooseValue(value); });
     swatches_[static_cast<std::size_t>(value)] = swatch;
     row->addWidget(swatch);
 
-    auto* key = new QAction(QStringLiteral("Tile Colour Value %1").arg(value), this);
+    auto* key = new QAction(tr("Tile Colour Value %1").arg(value), this);
     key->setObjectName(QStringLiteral("actionTileValue%1").arg(value + 1));
     key->setShortcut(QKeySequence(Qt::Key_1 + value));
     key->setShortcutContext(Qt::WindowShortcut);
@@ -97,18 +97,18 @@ QWidget* TileEditor::buildOperations() {
     grid->addWidget(button, cell / 2, cell % 2);
     return button;
   };
-  add(QStringLiteral("Flip ↔"), QStringLiteral("cmdFlipTileH"),
-      QStringLiteral("Flip the tile horizontally"), 0, &TileEditor::flipHorizontally);
-  add(QStringLiteral("Flip ↕"), QStringLiteral("cmdFlipTileV"),
-      QStringLiteral("Flip the tile vertically"), 1, &TileEditor::flipVertically);
-  add(QStringLiteral("Rotate ↻"), QStringLiteral("cmdRotateTile"),
-      QStringLiteral("Rotate the tile a quarter turn to the right"), 2, &TileEditor::rotate);
-  add(QStringLiteral("Clear"), QStringLiteral("cmdClearTile"),
-      QStringLiteral("Set every pixel of the tile to colour value 0"), 3, &TileEditor::clear);
-  add(QStringLiteral("Copy Tile"), QStringLiteral("cmdCopyTile"),
-      QStringLiteral("Remember the tile's pixels"), 4, &TileEditor::copyTile);
-  pasteButton_ = add(QStringLiteral("Paste Tile"), QStringLiteral("cmdPasteTile"),
-                     QStringLiteral("Put the pixels last copied into the selected tile"), 5,
+  add(tr("Flip ↔"), QStringLiteral("cmdFlipTileH"),
+      tr("Flip the tile horizontally"), 0, &TileEditor::flipHorizontally);
+  add(tr("Flip ↕"), QStringLiteral("cmdFlipTileV"),
+      tr("Flip the tile vertically"), 1, &TileEditor::flipVertically);
+  add(tr("Rotate ↻"), QStringLiteral("cmdRotateTile"),
+      tr("Rotate the tile a quarter turn to the right"), 2, &TileEditor::rotate);
+  add(tr("Clear"), QStringLiteral("cmdClearTile"),
+      tr("Set every pixel of the tile to colour value 0"), 3, &TileEditor::clear);
+  add(tr("Copy Tile"), QStringLiteral("cmdCopyTile"),
+      tr("Remember the tile's pixels"), 4, &TileEditor::copyTile);
+  pasteButton_ = add(tr("Paste Tile"), QStringLiteral("cmdPasteTile"),
+                     tr("Put the pixels last copied into the selected tile"), 5,
                      &TileEditor::pasteTile);
   pasteButton_->setEnabled(false);
   return operations;
@@ -122,7 +122,13 @@ TilePixels TileEditor::documentPixels() const {
   return tilePixels(document_.state().tileSheet, tile());
 }
 
+void TileEditor::showEvent(QShowEvent* event) {
+  QDockWidget::showEvent(event);
+  refresh();
+}
+
 void TileEditor::refresh() {
+  if (!isVisible()) return;
   const EditorState& state = document_.state();
   const std::array<std::uint32_t, 4> rgb = shownPaletteColours(state, document_.colours());
   for (std::size_t i = 0; i < colours_.size(); ++i) {
@@ -136,7 +142,7 @@ void TileEditor::refresh() {
   }
   canvas_->showPixels(documentPixels(), colours_);
   tileCaption_->setText(
-      QStringLiteral("Tile $%1").arg(QString::fromStdString(tileIdCaption(state.selectedTile))));
+      tr("Tile $%1").arg(QString::fromStdString(tileIdCaption(state.selectedTile))));
   widget()->setEnabled(document_.loaded());
 }
 

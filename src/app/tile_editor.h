@@ -29,7 +29,8 @@ class TileEditor : public QDockWidget {
  public:
   TileEditor(EditorDocument& document, QWidget* parent);
 
-  // Shows the document's selected tile and palette as they are now.
+  // Shows the document's selected tile and palette as they are now; while the dock is hidden
+  // nothing is drawn until it shows (a start-up with the dock closed styles no swatch).
   void refresh();
 
   // The colour value (0-3) the left button paints.
@@ -50,6 +51,9 @@ class TileEditor : public QDockWidget {
  signals:
   // A change of the tile's pixels went into the history.
   void tileEdited();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   QHBoxLayout* buildSwatches(QWidget* area);

@@ -35,7 +35,7 @@ QString withFilterExtension(const QString& path, const QString& filterEntry) {
 std::optional<QString> QtUserDialogs::chooseRomFile(QWidget* parent, const QString& folder,
                                                     const QString& filter) {
   // The file name starts empty each time; an empty answer means the user cancelled.
-  const QString path = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), folder, filter);
+  const QString path = QFileDialog::getOpenFileName(parent, QFileDialog::tr("Open"), folder, filter);
   if (path.isEmpty()) return std::nullopt;
   return path;
 }

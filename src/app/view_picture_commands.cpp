@@ -29,11 +29,11 @@ struct ViewPicture {
 };
 
 constexpr std::array<ViewPicture, 5> kViewPictures = {{
-    {"PAT0", QT_TRANSLATE_NOOP("Actions", "&Tile Sheet"), "tiles"},
-    {"NAT0", QT_TRANSLATE_NOOP("Actions", "Name Table &0"), "screen0"},
-    {"ATT0", QT_TRANSLATE_NOOP("Actions", "&Attribute Table 0"), "attr0"},
-    {"NAT1", QT_TRANSLATE_NOOP("Actions", "Name Table &2"), "screen1"},
-    {"ATT1", QT_TRANSLATE_NOOP("Actions", "Attribute Table 2"), "attr1"},
+    {"PAT0", QT_TRANSLATE_NOOP("Actions", "&Tile Sheet…"), "tiles"},
+    {"NAT0", QT_TRANSLATE_NOOP("Actions", "Name Table &0…"), "screen0"},
+    {"ATT0", QT_TRANSLATE_NOOP("Actions", "&Attribute Table 0…"), "attr0"},
+    {"NAT1", QT_TRANSLATE_NOOP("Actions", "Name Table &2…"), "screen1"},
+    {"ATT1", QT_TRANSLATE_NOOP("Actions", "Attribute Table 2…"), "attr1"},
 }};
 
 // The picture as the screen shows it, in the clipboard's usual format.
@@ -67,7 +67,7 @@ ViewPictureCommands::ViewPictureCommands(EditorDocument& document, UserDialogs& 
     spec.id = id.constData();
     spec.needsDocument = true;
     QAction* action = actions.add(spec);
-    action->setText(actionText(picture.caption) + QStringLiteral("…"));
+    action->setText(actionText(picture.caption));
     actions.addToPlaceholder("@viewPictures", action);
     connect(action, &QAction::triggered, this, [this, picture] {
       exportViewPicture(*area_.findChild<PictureSurface*>(QLatin1String(picture.view)),
@@ -109,7 +109,10 @@ void ViewPictureCommands::copyViewImage() {
   const PictureSurface& view = *area_.findChild<PictureSurface*>(QLatin1String(chosen->view));
   QGuiApplication::clipboard()->setImage(clipboardImage(view.surface(), view.zoom()));
   emit message(tr("Picture of the %1 copied.")
-                   .arg(actionText(chosen->caption).remove(QLatin1Char('&')).toLower()),
+                   .arg(actionText(chosen->caption)
+                            .remove(QLatin1Char('&'))
+                            .remove(QChar(0x2026))  // the menu's "…"
+                            .toLower()),
                5000);
 }
 

@@ -20,17 +20,21 @@ QFont namedOr(const QString& family, QFont fallback, double pointSize) {
 
 }  // namespace
 
+// Each font is looked up once: a hundred controls ask for the same three.
 QFont squareCaptionFont() {
-  return namedOr(QStringLiteral("Courier New"), QFontDatabase::systemFont(QFontDatabase::FixedFont),
-                 8.25);
+  static const QFont font = namedOr(QStringLiteral("Courier New"),
+                                    QFontDatabase::systemFont(QFontDatabase::FixedFont), 8.25);
+  return font;
 }
 
 QFont controlFont() {
-  return namedOr(QStringLiteral("MS Sans Serif"), QApplication::font(), 8.25);
+  static const QFont font = namedOr(QStringLiteral("MS Sans Serif"), QApplication::font(), 8.25);
+  return font;
 }
 
 QFont windowFont() {
-  return namedOr(QStringLiteral("Terminal"), QApplication::font(), 9);
+  static const QFont font = namedOr(QStringLiteral("Terminal"), QApplication::font(), 9);
+  return font;
 }
 
 }  // namespace pelmora::app
