@@ -277,6 +277,18 @@
         <source>Coin enabled</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No image is open.
+
+Open an NES image (.nes) with File &gt; Open (%1), or drop one on the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+File &gt; Open Demo Image opens an example to try.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pelmora::app::ExchangeCommands</name>

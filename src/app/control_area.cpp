@@ -33,7 +33,7 @@ QRect scaledRect(const QRect& rect, int zoom) {
 
 ControlArea::ControlArea(EditorDocument& document, ActionRegistry& actions, ToolManager& tools,
                          QWidget* parent)
-    : QWidget(parent), document_(document) {
+    : QWidget(parent), document_(document), actions_(actions) {
   setObjectName(QStringLiteral("controlArea"));
   setFixedSize(kWidth, kHeight);
   setFont(windowFont());

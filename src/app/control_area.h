@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "app/editor_document.h"
@@ -81,11 +83,14 @@ class ControlArea : public QWidget {
   void buildMarks();
   // control_area_marks.cpp
   void installMarks();
+  QString openingHint() const;
   void installReadouts(ToolManager& tools);
   std::string followTileUsage(double x, double y);
-  void showReadout(const std::string& text);
   // control_area_changes.cpp
   void markChangedSquares();
+  // `describe` says what lies under the pointer; it is asked again after every change.
+  void followPointer(std::function<std::string()> describe);
+  void refreshReadout();
   // control_area.cpp
   void connectDocument();
   void showChange(PartSet parts);
@@ -99,6 +104,7 @@ class ControlArea : public QWidget {
   void scaleWidget(QWidget* widget) const;
 
   EditorDocument& document_;
+  ActionRegistry& actions_;
   ScreenViews views_;
   int zoom_ = 1;
   bool gridShown_ = false;
@@ -110,6 +116,7 @@ class ControlArea : public QWidget {
   std::optional<CellSelection> shownSelection_;
   std::vector<TileCell> tileUsers_;  // carried cells showing the tile under the pointer
   const ChangeMarks* changeMarks_ = nullptr;
+  std::function<std::string()> pointerReadout_;  // what lies under the pointer, or nothing
 
   QPushButton* cmdSaveFile_ = nullptr;
   QPushButton* cmdChangePal_ = nullptr;

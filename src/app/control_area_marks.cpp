@@ -2,9 +2,11 @@
 // selected rectangle, the cells using the tile under the pointer, the free tiles) and what it
 // says under the pointer. Moving the pointer only changes the readout's text; no view is drawn
 // again.
+#include <QAction>
 #include <QPainter>
 #include <cmath>
 
+#include "app/action_registry.h"
 #include "app/colour_square.h"
 #include "app/control_area.h"
 #include "app/edit_overlays.h"
@@ -40,6 +42,10 @@ std::optional<std::uint8_t> sheetTileAt(double x, double y) {
 }  // namespace
 
 void ControlArea::installMarks() {
+  // The empty window says how to open an image, on the first screen view.
+  screens_[0]->addOverlay([this](QPainter& painter, int) {
+    if (!document_.loaded()) paintViewNote(painter, screens_[0]->size(), openingHint());
+  });
   for (PictureSurface* view : {screens_[0], screens_[1], attributes_[0], attributes_[1]}) {
     const bool screen = view == screens_[0] || view == screens_[1];
     view->addFixedOverlay([this, view, screen](QPainter& painter, int zoom) {
@@ -88,6 +94,17 @@ void ControlArea::installMarks() {
   });
 }
 
+QString ControlArea::openingHint() const {
+  const QAction* open = actions_.find(QStringLiteral("actionOpen"));
+  QString hint = tr("No image is open.\n\nOpen an NES image (.nes) with File > Open (%1), or "
+                    "drop one on the window.")
+                     .arg(open->shortcut().toString(QKeySequence::NativeText));
+  const QAction* demo = actions_.find(QStringLiteral("actionOpenDemo"));
+  if (demo != nullptr && demo->isVisible())
+    hint += tr("\n\nFile > Open Demo Image opens an example to try.");
+  return hint;
+}
+
 // The grid and the selected tile's frame are drawn by the widgets over the views; the
 // surfaces are not drawn again.
 void ControlArea::setGridShown(bool shown) {
@@ -107,35 +124,55 @@ void ControlArea::setFreeTilesShown(bool shown) {
   tileSheet_->update();
 }
 
+// Each hover keeps how to describe what lies under the pointer, so that the readout can say it
+// again once the document changes under a pointer that stays still (a press, an undo, a key).
 void ControlArea::installReadouts(ToolManager& tools) {
   for (const int nameTable : {0, 2}) {
     screenView(nameTable)->setHoverHandler([this, &tools, nameTable](double x, double y) {
       tools.notePointer(nameTable, x, y);
-      showReadout(screenReadout(document_.state(), nameTable, x, y));
+      followPointer([this, nameTable, x, y] {
+        return screenReadout(document_.state(), nameTable, x, y);
+      });
     });
     attributes_[nameTable / 2]->setHoverHandler([this, nameTable](double x, double y) {
-      showReadout(attributeReadout(document_.state(), nameTable, x, y));
+      followPointer([this, nameTable, x, y] {
+        return attributeReadout(document_.state(), nameTable, x, y);
+      });
     });
   }
   tileSheet_->setHoverHandler([this](double x, double y) {
-    showReadout(tileSheetReadout(titleChrBank(document_.core()), x, y) + followTileUsage(x, y));
+    followPointer([this, x, y] {
+      return tileSheetReadout(titleChrBank(document_.core()), x, y) + followTileUsage(x, y);
+    });
   });
   const auto squares = [this](const std::vector<ColourSquare*>& row, std::uint8_t target) {
     for (int i = 0; i < static_cast<int>(row.size()); ++i) {
       connect(row[static_cast<std::size_t>(i)], &ColourSquare::hovered, this, [this, target, i] {
-        showReadout(paletteSquareReadout(document_.state(), target, i));
+        followPointer([this, target, i] {
+          return paletteSquareReadout(document_.state(), target, i);
+        });
       });
       connect(row[static_cast<std::size_t>(i)], &ColourSquare::left, this,
-              [this] { showReadout({}); });
+              [this] { followPointer({}); });
     }
   };
   squares(romSquares_, kTargetRomPalette);
   squares(setSquares_, kTargetBackgroundSets);
   squares(coinSquares_, kTargetCoinPalette);
+  connect(&document_, &EditorDocument::changed, this, &ControlArea::refreshReadout);
+  connect(&document_, &EditorDocument::cellsChanged, this, &ControlArea::refreshReadout);
+  connect(&document_, &EditorDocument::quadrantsChanged, this, &ControlArea::refreshReadout);
+  connect(&document_, &EditorDocument::tileChanged, this, &ControlArea::refreshReadout);
+  connect(&document_, &EditorDocument::selectedTileChanged, this, &ControlArea::refreshReadout);
 }
 
-void ControlArea::showReadout(const std::string& text) {
-  emit readoutChanged(QString::fromStdString(text));
+void ControlArea::followPointer(std::function<std::string()> describe) {
+  pointerReadout_ = std::move(describe);
+  refreshReadout();
+}
+
+void ControlArea::refreshReadout() {
+  emit readoutChanged(QString::fromStdString(pointerReadout_ ? pointerReadout_() : std::string()));
 }
 
 // Follows the pointer over the tile sheet: the cells that show the tile under it are

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
@@ -18,6 +19,7 @@
 #include "app/picture_import_command.h"
 #include "app/palette_editing.h"
 #include "app/program_files.h"
+#include "app/readout_label.h"
 #include "app/recent_files_menu.h"
 #include "app/rom_file_drops.h"
 #include "app/selection_commands.h"
@@ -25,6 +27,7 @@
 #include "app/tool_manager.h"
 #include "app/user_dialogs.h"
 #include "app/view_picture_commands.h"
+#include "app/wheel_zoom.h"
 #include "app/window_title.h"
 #include "edit/pointer_readout.h"
 #include "palette/palette_edit.h"
@@ -58,6 +61,7 @@ MainWindow::MainWindow(UserDialogs& dialogs) : dialogs_(dialogs) {
   area_ = new ControlArea(*document_, *actions_, *tools_, scrollArea_);
   scrollArea_->setWidget(area_);
   setCentralWidget(scrollArea_);
+  zoomOnControlWheel(*scrollArea_->viewport(), [this](int steps) { setZoom(zoom_ + steps); });
   auto* pictures = new ViewPictureCommands(*document_, dialogs_, *actions_, *area_, *this);
   connect(pictures, &ViewPictureCommands::message, this, &MainWindow::showStatusMessage);
   buildDocks();
@@ -154,7 +158,7 @@ void MainWindow::buildDocks() {
     if (!visible || tileEditor_->isFloating() || !isVisible()) return;
     QTimer::singleShot(0, this, [this] {
       const int missing = area_->width() - centralWidget()->width();
-      if (missing > 0) resize(width() + missing, height());
+      if (missing > 0) resizeWithinScreen({width() + missing, height()});
     });
   });
   connect(tileEditor_, &TileEditor::tileEdited, this, &MainWindow::noteTileEdit);
@@ -164,11 +168,8 @@ void MainWindow::buildDocks() {
 // The readout of what lies under the pointer on the left, transient messages, and the current
 // palette set on the right.
 void MainWindow::buildStatusBar() {
-  readout_ = new QLabel(this);
+  readout_ = new ReadoutLabel(this);
   readout_->setObjectName(QStringLiteral("readout"));
-  // An ignored width keeps a new text from laying the bar out again on every pointer move.
-  readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  readout_->setTextFormat(Qt::PlainText);
   statusBar()->addWidget(readout_, 1);
   paletteSetLabel_ = new QLabel(this);
   paletteSetLabel_->setObjectName(QStringLiteral("paletteSetLabel"));
@@ -267,18 +268,33 @@ void MainWindow::applyZoom() {
   // The window grows to show the whole area where the screen has room; it may be made
   // smaller again, and the area then scrolls.
   const QSize wanted = area_->size() + frameAroundControls(*this, *scrollArea_);
-  if (isVisible()) {
-    resize(size().expandedTo(wanted));
-  } else {
+  resizeWithinScreen(isVisible() ? size().expandedTo(wanted) : wanted);
+}
+
+// Never larger than the screen's available area (less the frame the window system adds), and
+// moved back onto that area where growing would push it past the right or bottom edge; the
+// control area scrolls inside what is left.
+void MainWindow::resizeWithinScreen(QSize wanted) {
+  const QScreen* shownOn = screen();
+  if (shownOn == nullptr) {
     resize(wanted);
+    return;
   }
+  const QRect available = shownOn->availableGeometry();
+  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+  resize(wanted.boundedTo(available.size() - frame));
+  if (!isVisible()) return;
+  QRect outer = frameGeometry();
+  outer.moveRight(std::min(outer.right(), available.right()));
+  outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+  outer.moveLeft(std::max(outer.left(), available.left()));
+  outer.moveTop(std::max(outer.top(), available.top()));
+  if (outer.topLeft() != frameGeometry().topLeft()) move(outer.topLeft());
 }
 
-void MainWindow::showReadout(const QString& text) {
-  if (readout_->text() != text) readout_->setText(text);
-}
+void MainWindow::showReadout(const QString& text) { readout_->setFullText(text); }
 
-QString MainWindow::readoutText() const { return readout_->text(); }
+QString MainWindow::readoutText() const { return readout_->fullText(); }
 
 QString MainWindow::paletteSetText() const { return paletteSetLabel_->text(); }
 

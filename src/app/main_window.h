@@ -21,6 +21,7 @@ class PaletteEditing;
 class PaletteSelector;
 class PictureImportCommand;
 class PictureImportDialog;
+class ReadoutLabel;
 class RecentFilesMenu;
 class SelectionCommands;
 class TileEditor;
@@ -116,6 +117,7 @@ class MainWindow : public QMainWindow {
   void setGridShown(bool shown);
   void setFreeTilesShown(bool shown);
   void applyZoom();
+  void resizeWithinScreen(QSize wanted);
   void showReadout(const QString& text);
   void showRefusal(const QString& text);
   void noteTileEdit();
@@ -159,7 +161,7 @@ class MainWindow : public QMainWindow {
   ControlArea* area_ = nullptr;
   TileEditor* tileEditor_ = nullptr;
   PictureImportCommand* pictureImport_ = nullptr;
-  QLabel* readout_ = nullptr;
+  ReadoutLabel* readout_ = nullptr;
   QLabel* paletteSetLabel_ = nullptr;
   QLabel* changesLabel_ = nullptr;
   ChangeMarks* changes_ = nullptr;

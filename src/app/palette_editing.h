@@ -15,7 +15,7 @@ class PaletteSelector;
 
 // Editing a palette square's colour: the palette selector opens on the square's colour, shows
 // the views with each colour tried, and hands the colour it closes with back as one command
-// (with every square the colour-0 rule stores with it).
+// (with every square the colour-0 rule stores with it); cancelled, it stores nothing.
 class PaletteEditing : public QObject {
   Q_OBJECT
 
@@ -33,6 +33,7 @@ class PaletteEditing : public QObject {
  private:
   void storeSelectedColour(std::uint8_t colour);
   void previewColour(std::uint8_t colour);
+  void dropPreview();
 
   EditorDocument& document_;
   AppSettings& settings_;

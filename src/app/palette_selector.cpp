@@ -28,11 +28,13 @@ QPoint squarePosition(int index) {
 }  // namespace
 
 // A small fixed window of its own with only a close button: closing it is the confirmation.
-PaletteSelector::PaletteSelector(ColourHandler exitHandler, ColourHandler previewHandler)
+PaletteSelector::PaletteSelector(ColourHandler exitHandler, ColourHandler previewHandler,
+                                 std::function<void()> cancelHandler)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
       exitHandler_(std::move(exitHandler)),
-      previewHandler_(std::move(previewHandler)) {
+      previewHandler_(std::move(previewHandler)),
+      cancelHandler_(std::move(cancelHandler)) {
   setObjectName(QStringLiteral("frmPalSelect"));
   setFixedSize(kClientWidth, kClientHeight);
   buildMasterPalette(PpuRegisters{}, colours_);
@@ -74,6 +76,7 @@ void PaletteSelector::openWithColour(std::uint8_t colour) {
     loaded_ = true;
   }
   selectedColor_ = colour & 0x3F;  // bytes from 64 up fold into 0-63
+  openingColor_ = selectedColor_;
   paintColourGrid();
   markColour(selectedColor_);
   show();
@@ -85,6 +88,15 @@ void PaletteSelector::chooseColour(int index) {
   if (index < 0 || index >= kColourCount) return;
   markColour(index);
   if (previewHandler_ && loaded_) previewHandler_(selectedColor_);
+}
+
+void PaletteSelector::cancel() {
+  if (loaded_) {
+    loaded_ = false;
+    markColour(openingColor_);
+    if (cancelHandler_) cancelHandler_();
+  }
+  close();
 }
 
 void PaletteSelector::handBackColour() {
@@ -115,13 +127,15 @@ void PaletteSelector::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// Enter and Escape both close the window, and closing hands the marked colour back.
+// Enter closes the window, and closing hands the marked colour back; Escape cancels.
 void PaletteSelector::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape:
       close();
+      return;
+    case Qt::Key_Escape:
+      cancel();
       return;
     default:
       QWidget::keyPressEvent(event);

@@ -15,9 +15,10 @@ class ColourSquare;
 
 // The palette selector: the 64 NES colours, one of them marked. It is modeless and has no
 // owner window; closing it is the confirmation and hands the marked colour to the exit handler
-// (the main window's storeSelectedColour), once per closing. Its close button, Enter, Escape
-// and a double click on a colour close it. Each colour marked while it is open goes to the
-// preview handler.
+// (the main window's storeSelectedColour), once per closing. Its close button, Enter and a
+// double click on a colour close it that way. Escape cancels: the mark goes back to the colour
+// the window opened with, the cancel handler is called instead and nothing is handed back.
+// Each colour marked while it is open goes to the preview handler.
 class PaletteSelector : public QWidget {
   Q_OBJECT
 
@@ -26,7 +27,8 @@ class PaletteSelector : public QWidget {
 
   static constexpr int kColourCount = 64;
 
-  PaletteSelector(ColourHandler exitHandler, ColourHandler previewHandler);
+  PaletteSelector(ColourHandler exitHandler, ColourHandler previewHandler,
+                  std::function<void()> cancelHandler);
 
   // The colours the squares are drawn in (the built-in ones until set): the master palette the
   // views use, under no greyscale and no emphasis.
@@ -38,6 +40,8 @@ class PaletteSelector : public QWidget {
 
   // Marks colour `index` (0-63) and previews it.
   void chooseColour(int index);
+  // Closes the window without handing a colour back (Escape).
+  void cancel();
 
   std::uint8_t selectedColor() const { return selectedColor_; }
   // Between the openWithColour that loaded the window and its closing.
@@ -58,8 +62,10 @@ class PaletteSelector : public QWidget {
 
   ColourHandler exitHandler_;
   ColourHandler previewHandler_;
+  std::function<void()> cancelHandler_;
   std::uint8_t selectedColor_ = 0;
   ColourTables colours_;
+  std::uint8_t openingColor_ = 0;  // the colour the square had when it was opened
   bool loaded_ = false;
 };
 

@@ -121,26 +121,33 @@ void PictureSurface::paintEvent(QPaintEvent* /*event*/) {
   }
 }
 
+// A press is also where the pointer is now (it may have arrived without a move, as after a
+// window switch); the readout follows it before the press changes anything.
 void PictureSurface::mousePressEvent(QMouseEvent* event) {
+  hover(*event);
   forward(pressHandler_, buttonCode(event->button()), *event);
 }
 
 // A quick second press arrives as a double click; it is a press all the same (the pointer may
 // have moved to another tile in between).
 void PictureSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+  hover(*event);
   forward(pressHandler_, buttonCode(event->button()), *event);
 }
 
 void PictureSurface::mouseMoveEvent(QMouseEvent* event) {
-  if (hoverHandler_) {
-    const QPointF position = toSurface(event->position());
-    hoverHandler_(position.x(), position.y());
-  }
+  hover(*event);
   if (event->buttons() != Qt::NoButton) forward(moveHandler_, buttonCode(event->buttons()), *event);
 }
 
 void PictureSurface::mouseReleaseEvent(QMouseEvent* event) {
   forward(releaseHandler_, buttonCode(event->button()), *event);
+}
+
+void PictureSurface::hover(const QMouseEvent& event) {
+  if (!hoverHandler_) return;
+  const QPointF position = toSurface(event.position());
+  hoverHandler_(position.x(), position.y());
 }
 
 void PictureSurface::leaveEvent(QEvent* event) {

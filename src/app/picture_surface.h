@@ -37,7 +37,8 @@ class PictureSurface : public QWidget {
   void setPressHandler(PointerHandler handler) { pressHandler_ = std::move(handler); }
   void setMoveHandler(PointerHandler handler) { moveHandler_ = std::move(handler); }
   void setReleaseHandler(PointerHandler handler) { releaseHandler_ = std::move(handler); }
-  // Every pointer move over the widget, with or without a button; (-1, -1) when it leaves.
+  // Every pointer move over the widget, with or without a button, and every press (before the
+  // press handler); (-1, -1) when it leaves.
   void setHoverHandler(HoverHandler handler) { hoverHandler_ = std::move(handler); }
   // Tells the hover handler about `x`, `y` as if the pointer were there (the keyboard cursor).
   void hover(double x, double y) const {
@@ -72,6 +73,7 @@ class PictureSurface : public QWidget {
 
  private:
   void forward(const PointerHandler& handler, int button, const QMouseEvent& event);
+  void hover(const QMouseEvent& event);
   const QImage& shownImage();
   void drawShownPixels();
 

@@ -10,7 +10,8 @@ namespace pelmora::app {
 
 class AppSettings;
 
-// File > Open Recent: the files last opened or saved, newest first, each opened with `open`.
+// File > Open Recent: the files last opened or saved, newest first, each with its folder beside
+// its name, and opened with `open`.
 // A file that is gone is reported as any failed Open is, and leaves the list.
 class RecentFilesMenu : public QObject {
   Q_OBJECT

@@ -90,4 +90,11 @@ void paintSelectedTileFrame(QPainter& painter, QPoint tileCorner, int zoom, QSiz
   painter.drawRect(cell.adjusted(1, 1, -2, -2));
 }
 
+void paintViewNote(QPainter& painter, QSize size, const QString& text) {
+  const int margin = size.width() / 16;
+  painter.setPen(QColor(224, 224, 224));
+  painter.drawText(QRect(QPoint(0, 0), size).adjusted(margin, margin, -margin, -margin),
+                   Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
 }  // namespace pelmora::app

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QSize>
+#include <QString>
 
 class QPainter;
 
@@ -19,5 +20,7 @@ void paintTileSheetGrid(QPainter& painter, QSize size, int zoom);
 // A frame around the selected tile (or a block of `tiles` tiles), whose top-left corner is
 // `tileCorner` in view pixels.
 void paintSelectedTileFrame(QPainter& painter, QPoint tileCorner, int zoom, QSize tiles = {1, 1});
+// `text` in the middle of a view of `size`, wrapped at words, light on the dark view.
+void paintViewNote(QPainter& painter, QSize size, const QString& text);
 
 }  // namespace pelmora::app

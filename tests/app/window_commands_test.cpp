@@ -1,14 +1,18 @@
 // The main window as a desktop program: menus and shortcuts, the status bar's readout, zoom,
 // recent files, files from the command line and dropped on the window, why a load failed, and
-// the palette selector's keys and preview.
+// the palette selector's keys, preview and cancelling.
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "app/colour_square.h"
 #include "app/control_area.h"
@@ -38,14 +42,16 @@ class WindowCommandsTest : public QObject {
   void everyActionHasItsShortcutAndRuns();
   void buttonsAndMenusRunTheSameCommands();
   void readoutNamesWhatIsUnderThePointerAtEachZoom();
+  void readoutIsNeverStale();
   void zoomedPressesHitTheSameTile();
   void windowOpensAtTheSizeOfItsControls();
+  void windowsStayOnTheScreen();
   void gridAndZoomAreRemembered();
   void recentFilesKeepTenAndDropAMissingOne();
   void fileArgumentOpensAtStartUp();
   void droppedFileOpens();
   void failedLoadSaysWhy();
-  void selectorClosesOnKeysAndPreviewsTheChoice();
+  void selectorKeepsOnEnterAndCancelsOnEscape();
   void aboutNamesVersionQtAndLicence();
 };
 
@@ -85,6 +91,7 @@ void WindowCommandsTest::everyActionHasItsShortcutAndRuns() {
   QCOMPARE(h.dialogs.messages.back().text, QStringLiteral("No file loaded!"));
   action(w, "actionShortcuts")->trigger();
   QVERIFY(h.dialogs.information.back().text.contains(QStringLiteral("Next Palette Set")));
+  QVERIFY(h.dialogs.information.back().text.contains(QStringLiteral("Ctrl+Y")));
   QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
   QVERIFY(!w.isVisible());
 }
@@ -134,6 +141,56 @@ void WindowCommandsTest::readoutNamesWhatIsUnderThePointerAtEachZoom() {
   QCoreApplication::sendEvent(square(w, "lbl_coinpal", 6), &hover);
   QVERIFY(w.readoutText().startsWith(QStringLiteral("Coin palette, colour 6: $")));
   QVERIFY(w.readoutText().contains(QStringLiteral("body 0x30AB0")));
+}
+
+// A pointer that stays still is described as the cell is after a press and after Undo, and
+// at 1x the readout fits beside the palette set, shortened at whole parts.
+void WindowCommandsTest::readoutIsNeverStale() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  pressAt(view(w, "PAT0"), Qt::LeftButton, {}, QPoint(40, 24));  // tile $12
+  const QPoint cell(8 * 7 + 1, 8 * 3);
+  moveOver(view(w, "NAT0"), cell);
+  const QString before = w.readoutText();
+  QVERIFY(before.startsWith(QStringLiteral("Name table 0, col 7, row 3: tile $")));
+  QVERIFY(!before.contains(QStringLiteral("tile $12")));
+  pressAt(view(w, "NAT0"), Qt::LeftButton, {}, cell);
+  QVERIFY(w.readoutText().contains(QStringLiteral("col 7, row 3: tile $12")));
+  action(w, "actionUndo")->trigger();
+  QCOMPARE(w.readoutText(), before);
+  const QLabel* shown = control<QLabel>(w, "readout");
+  QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->contentsRect().width());
+  QVERIFY(shown->text() == before || (shown->text().endsWith(QStringLiteral(" \u2026")) &&
+                                      before.startsWith(shown->text().chopped(2))));
+}
+
+// Zooming never makes the window larger than the screen: the control area scrolls inside it.
+// Ctrl with the wheel zooms; a selector place remembered from a larger screen comes back onto
+// this one.
+void WindowCommandsTest::windowsStayOnTheScreen() {
+  WindowHarness h;
+  app::MainWindow& w = h.window;
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  const QRect available = w.screen()->availableGeometry();
+  w.setZoom(3);
+  QVERIFY(available.contains(w.frameGeometry()));
+  QCOMPARE(w.controlArea()->size(), QSize(823, 554) * 3);
+  const auto* scroll = w.findChild<QScrollArea*>(QStringLiteral("controlScrollArea"));
+  QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
+  // A wheel event the test sends is not passed on to parents as the window system's are; it
+  // goes where the views' unused wheel events end up.
+  QWidget* viewport = scroll->viewport();
+  const QPointF inside(10, 10);
+  QWheelEvent notch(inside, viewport->mapToGlobal(inside), {}, QPoint(0, -120), Qt::NoButton,
+                    Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(viewport, &notch);
+  QCOMPARE(w.zoom(), 2);
+
+  QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
+  w.settings().setSelectorPosition(available.bottomRight() + QPoint(500, 500));
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 1), Qt::LeftButton);
+  QVERIFY(available.contains(w.paletteSelector()->geometry()));
 }
 
 // The first window shows the whole control area and nothing more: no scroll bars, no empty band.
@@ -239,13 +296,12 @@ void WindowCommandsTest::failedLoadSaysWhy() {
 
 // Enter, Escape and a double click each close the selector and hand its colour back; a
 // single click previews the colour without storing it.
-void WindowCommandsTest::selectorClosesOnKeysAndPreviewsTheChoice() {
+void WindowCommandsTest::selectorKeepsOnEnterAndCancelsOnEscape() {
   WindowHarness h;
   app::MainWindow& w = h.window;
   QCOMPARE(h.open(h.writeDemo()), QStringLiteral("File loaded!"));
   const std::vector<std::pair<int, std::function<void(app::PaletteSelector*)>>> closings = {
       {0x21, [](app::PaletteSelector* s) { QTest::keyClick(s, Qt::Key_Return); }},
-      {0x22, [](app::PaletteSelector* s) { QTest::keyClick(s, Qt::Key_Escape); }},
       {0x23, [](app::PaletteSelector* s) { QTest::mouseDClick(s->lblnespal[0x23], Qt::LeftButton); }},
   };
   for (const auto& [colour, close] : closings) {
@@ -258,9 +314,16 @@ void WindowCommandsTest::selectorClosesOnKeysAndPreviewsTheChoice() {
     QVERIFY(!selector->isVisible());
     QCOMPARE(int(w.document().state.romPalette[1]), colour);
   }
+  // Escape takes the tried colour back and records nothing; the place is still remembered.
+  const QString undoText = action(w, "actionUndo")->text();
   w.paletteSelector()->move(QPoint(40, 50));
-  QTest::mouseDClick(square(w, "lbl_bkgpal0", 2), Qt::LeftButton);
+  QTest::mouseDClick(square(w, "lbl_bkgpal0", 1), Qt::LeftButton);
+  QTest::mouseClick(w.paletteSelector()->lblnespal[0x22], Qt::LeftButton);
   QTest::keyClick(w.paletteSelector(), Qt::Key_Escape);
+  QVERIFY(!w.paletteSelector()->isVisible());
+  QCOMPARE(int(w.document().state.romPalette[1]), 0x23);
+  QCOMPARE(square(w, "lbl_bkgpal0", 1)->text(), QStringLiteral("23"));
+  QCOMPARE(action(w, "actionUndo")->text(), undoText);
   QCOMPARE(w.settings().selectorPosition().value_or(QPoint()), w.paletteSelector()->pos());
 }
 
