@@ -11,20 +11,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/rgb_qimage.h"
 #include "picture/title_render.h"
 
 namespace pelmora::app {
 namespace {
 
 QPixmap pixmapOf(const RgbImage& picture, int zoom) {
-  QImage image(picture.width, picture.height, QImage::Format_RGB32);
-  for (int y = 0; y < picture.height; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < picture.width; ++x) {
-      const std::uint32_t colour = picture.at(x, y);
-      line[x] = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    }
-  }
+  const QImage image = qImageOf(picture);
   return QPixmap::fromImage(image.scaled(image.size() * zoom));
 }
 

@@ -13,6 +13,7 @@
 #include "app/editor_document.h"
 #include "app/local_files.h"
 #include "app/picture_surface.h"
+#include "app/rgb_qimage.h"
 #include "app/user_dialogs.h"
 #include "app/window_title.h"
 #include "formats/png_file.h"
@@ -38,16 +39,7 @@ constexpr std::array<ViewPicture, 5> kViewPictures = {{
 
 // The picture as the screen shows it, in the clipboard's usual format.
 QImage clipboardImage(const Surface& surface, int zoom) {
-  const RgbImage picture = surfaceImage(surface, zoom);
-  QImage image(picture.width, picture.height, QImage::Format_RGB32);
-  for (int y = 0; y < picture.height; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < picture.width; ++x) {
-      const std::uint32_t colour = picture.at(x, y);
-      line[x] = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    }
-  }
-  return image;
+  return qImageOf(surfaceImage(surface, zoom));
 }
 
 }  // namespace
