@@ -51,10 +51,10 @@ std::string_view headerKindName(HeaderKind kind) {
   return "archaic iNES";
 }
 
-Checksums checksumsOf(std::span<const std::uint8_t> bytes) {
-  const Md5Digest md5 = md5Of(bytes);
-  const Sha1Digest sha1 = sha1Of(bytes);
-  return {lowerHex(crc32Of(bytes)), lowerHex(md5), lowerHex(sha1)};
+Checksums checksumsOf(BytePieces pieces) {
+  const Md5Digest md5 = md5Of(pieces);
+  const Sha1Digest sha1 = sha1Of(pieces);
+  return {lowerHex(crc32Of(pieces)), lowerHex(md5), lowerHex(sha1)};
 }
 
 HeaderKind headerKindOf(const std::array<std::uint8_t, kRomHeaderSize>& header) {
@@ -84,9 +84,14 @@ ImageIdentity identifyImage(const RomImage& rom) {
     identity.prgBytes = rom.header[4] * std::uint64_t{kPrgBankSize};
     identity.chrBytes = rom.header[5] * kChrUnit;
   }
-  const std::vector<std::uint8_t> file = romFileBytes(rom);
+  // The file is the header followed by the body; the headerless bytes are the body after any
+  // trainer. Both are hashed where they lie, without joining them into a copy of the file.
+  const std::span<const std::uint8_t> body = rom.body;
+  const std::span<const std::uint8_t> file[] = {rom.header, body};
   identity.file = checksumsOf(file);
-  identity.headerless = checksumsOf(headerlessBytes(file));
+  const std::span<const std::uint8_t> headerless[] = {
+      body.subspan(std::min(identity.trainer ? kTrainerSize : 0, body.size()))};
+  identity.headerless = checksumsOf(headerless);
   identity.gameCheck = looksLikeTheGame(rom);
   return identity;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "digest/digests.h"
 #include "rom/rom_image.h"
 
 namespace pelmora {
@@ -26,7 +27,7 @@ struct Checksums {
   std::string sha1;
 };
 
-Checksums checksumsOf(std::span<const std::uint8_t> bytes);
+Checksums checksumsOf(BytePieces pieces);
 
 // Which dump an image is: what its header says and the checksums of the whole file and of the
 // bytes after the header and any trainer.

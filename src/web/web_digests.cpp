@@ -3,6 +3,8 @@
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
+#include <vector>
+
 #include "digest/digests.h"
 
 // clang-format off
@@ -18,6 +20,16 @@ EM_JS(void, pelmora_js_sha1, (const std::uint8_t* data, std::size_t size, std::u
 // clang-format on
 
 namespace pelmora {
+namespace {
+
+// The page's functions take one array, so pieces are joined first.
+std::vector<std::uint8_t> joined(BytePieces pieces) {
+  std::vector<std::uint8_t> bytes;
+  for (const auto piece : pieces) bytes.insert(bytes.end(), piece.begin(), piece.end());
+  return bytes;
+}
+
+}  // namespace
 
 std::uint32_t crc32Of(std::span<const std::uint8_t> bytes) {
   return pelmora_js_crc32(bytes.data(), bytes.size());
@@ -34,5 +46,9 @@ Sha1Digest sha1Of(std::span<const std::uint8_t> bytes) {
   pelmora_js_sha1(bytes.data(), bytes.size(), digest.data());
   return digest;
 }
+
+std::uint32_t crc32Of(BytePieces pieces) { return crc32Of(joined(pieces)); }
+Md5Digest md5Of(BytePieces pieces) { return md5Of(joined(pieces)); }
+Sha1Digest sha1Of(BytePieces pieces) { return sha1Of(joined(pieces)); }
 
 }  // namespace pelmora
