@@ -11,7 +11,10 @@ namespace pelmora {
 
 std::uint32_t crc32Of(BytePieces pieces) {
   uLong crc = ::crc32_z(0, nullptr, 0);
-  for (const auto piece : pieces) crc = ::crc32_z(crc, piece.data(), piece.size());
+  for (const auto piece : pieces) {
+    // zlib reads a null pointer as "start again", which an empty piece may carry.
+    if (!piece.empty()) crc = ::crc32_z(crc, piece.data(), piece.size());
+  }
   return static_cast<std::uint32_t>(crc);
 }
 
