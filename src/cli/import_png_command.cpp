@@ -92,7 +92,7 @@ Command addImportPngCommand(CLI::App& program) {
   command
       ->add_option(
           "--palettes", options->palettes,
-          "keep: the ROM's four palettes (default); fit: four palettes chosen for the picture")
+          "fit: four palettes chosen for the picture (default); keep: the ROM's four palettes")
       ->transform(CLI::CheckedTransformer(palettes, CLI::ignore_case));
   command->add_flag(
       "--reduce", options->reduce,

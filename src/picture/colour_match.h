@@ -27,6 +27,10 @@ class ColourMatch {
     return distances_[slot(a) * kSlots + slot(b)];
   }
 
+  // The distances from the colour of palette byte `a` to those of bytes 0-63, in their order:
+  // row[c] == distance(a, c).
+  const std::int32_t* distancesFrom(std::uint8_t a) const { return &distances_[slot(a) * kSlots]; }
+
  private:
   // Bytes 0-64 have colours of their own; every higher byte is drawn black like byte 65.
   static constexpr std::size_t kSlots = kMasterPaletteSize + 1;

@@ -145,44 +145,97 @@ std::optional<BackgroundPalettes> exactFit(const std::vector<AreaColours>& areas
 
 // --- Refinement for pictures that do not fit exactly -------------------------------------
 
-using Histogram = std::array<std::uint64_t, kPictureColours>;
+// Pixel counts by colour, of an area or of all areas drawn in one palette (at most 256 x 240
+// pixels, well within 32 bits).
+using Histogram = std::array<std::uint32_t, kPictureColours>;
+// For each picture colour, the distance to the nearest entry of a palette.
+using Nearness = std::array<std::int32_t, kPictureColours>;
 
-// Each pixel counted in `counts` drawn in the nearest entry of `palette`.
-template <class Counts>
-std::int64_t countsError(const Counts& counts, const std::array<std::uint8_t, 4>& palette,
-                         const ColourMatch& match) {
-  std::int64_t error = 0;
-  for (std::size_t c = 0; c < kPictureColours; ++c) {
-    if (counts[c] == 0) continue;
-    std::int32_t nearest = std::numeric_limits<std::int32_t>::max();
-    for (const std::uint8_t entry : palette) {
-      nearest = std::min(nearest, match.distance(static_cast<std::uint8_t>(c), entry));
-    }
-    error += static_cast<std::int64_t>(counts[c]) * nearest;
-  }
-  return error;
+// The error sums below are the import's inner loops: they run over all 64 colours without
+// gaps, so the compiler widens them, and they are built once more for machines with AVX2 and
+// with AVX-512, the loader picking the widest this machine runs.
+#if defined(__x86_64__) && defined(__GNUC__) && defined(__ELF__)
+#define PELMORA_WIDE_VERSIONS __attribute__((target_clones("avx512f", "avx2", "default")))
+#else
+#define PELMORA_WIDE_VERSIONS
+#endif
+
+// Each pixel counted in `counts` drawn at the distance `nearness` gives its colour.
+PELMORA_WIDE_VERSIONS
+std::int64_t countsError(const Histogram& counts, const Nearness& nearness) {
+  std::uint64_t error = 0;
+  for (std::size_t c = 0; c < kPictureColours; ++c)
+    error += std::uint64_t{counts[c]} * static_cast<std::uint32_t>(nearness[c]);
+  return static_cast<std::int64_t>(error);
 }
 
-std::int64_t histogramError(const Histogram& counts, const std::array<std::uint8_t, 4>& palette,
-                            const ColourMatch& match) {
-  return countsError(counts, palette, match);
+// The same with the colour whose distances are `row` added to the palette.
+PELMORA_WIDE_VERSIONS
+std::int64_t countsErrorWith(const Histogram& counts, const Nearness& nearness,
+                             const std::int32_t* row) {
+  std::uint64_t error = 0;
+  for (std::size_t c = 0; c < kPictureColours; ++c) {
+    error += std::uint64_t{counts[c]} * static_cast<std::uint32_t>(std::min(nearness[c], row[c]));
+  }
+  return static_cast<std::int64_t>(error);
+}
+
+// The nearness of the palette made of the given entries of `palette` (a mask, bit e for entry e).
+Nearness nearnessTo(const std::array<std::uint8_t, 4>& palette, unsigned entries,
+                    const ColourMatch& match) {
+  Nearness nearness;
+  nearness.fill(std::numeric_limits<std::int32_t>::max());
+  for (std::size_t e = 0; e < palette.size(); ++e) {
+    if ((entries >> e & 1u) == 0) continue;
+    const std::int32_t* row = match.distancesFrom(palette[e]);
+    for (std::size_t c = 0; c < kPictureColours; ++c) nearness[c] = std::min(nearness[c], row[c]);
+  }
+  return nearness;
+}
+
+Nearness nearnessTo(const std::array<std::uint8_t, 4>& palette, const ColourMatch& match) {
+  return nearnessTo(palette, 0xFu, match);
+}
+
+std::array<Nearness, kPalettes> nearnessTo(const BackgroundPalettes& palettes,
+                                           const ColourMatch& match) {
+  std::array<Nearness, kPalettes> nearness;
+  for (int k = 0; k < kPalettes; ++k) nearness[k] = nearnessTo(palettes[k], match);
+  return nearness;
+}
+
+// The palette that draws an area with the least error (the first of equals), or its pinned one.
+int bestOf(const AreaColours& area, const std::array<Nearness, kPalettes>& nearness) {
+  if (area.pinnedPalette >= 0) return area.pinnedPalette & 3;
+  int best = 0;
+  std::int64_t bestError = std::numeric_limits<std::int64_t>::max();
+  for (int k = 0; k < kPalettes; ++k) {
+    if (const std::int64_t error = countsError(area.counts, nearness[k]); error < bestError) {
+      bestError = error;
+      best = k;
+    }
+  }
+  return best;
 }
 
 // Three colours for the pixels of `counts`: chosen one by one, then each swapped for a better
-// one while that lowers the error.
+// one while that lowers the error. Trying a colour for one entry only needs the distances to
+// the other three entries, which are worked out once per entry.
 std::array<std::uint8_t, 4> refitPalette(const Histogram& counts, std::uint8_t backdrop,
                                          const ColourMatch& match) {
   std::array<std::uint8_t, 4> palette;
   palette.fill(backdrop);
   const auto improve = [&](std::size_t entry) {
-    std::int64_t best = histogramError(counts, palette, match);
+    const Nearness others = nearnessTo(palette, 0xFu & ~(1u << entry), match);
+    std::int64_t best = countsErrorWith(counts, others, match.distancesFrom(palette[entry]));
     std::uint8_t chosen = palette[entry];
     for (std::size_t c = 0; c < kPictureColours; ++c) {
       if (counts[c] == 0) continue;
-      palette[entry] = static_cast<std::uint8_t>(c);
-      if (const std::int64_t error = histogramError(counts, palette, match); error < best) {
+      const auto colour = static_cast<std::uint8_t>(c);
+      if (const std::int64_t error = countsErrorWith(counts, others, match.distancesFrom(colour));
+          error < best) {
         best = error;
-        chosen = static_cast<std::uint8_t>(c);
+        chosen = colour;
       }
     }
     palette[entry] = chosen;
@@ -192,25 +245,20 @@ std::array<std::uint8_t, 4> refitPalette(const Histogram& counts, std::uint8_t b
   return palette;
 }
 
-Histogram histogramOf(const AreaColours& area) {
-  Histogram counts{};
-  std::copy(area.counts.begin(), area.counts.end(), counts.begin());
-  return counts;
-}
-
 std::vector<int> assignAreas(const std::vector<AreaColours>& areas,
                              const BackgroundPalettes& palettes, const ColourMatch& match) {
+  const std::array<Nearness, kPalettes> nearness = nearnessTo(palettes, match);
   std::vector<int> assignment(areas.size());
-  for (std::size_t a = 0; a < areas.size(); ++a)
-    assignment[a] = bestPalette(areas[a], palettes, match);
+  for (std::size_t a = 0; a < areas.size(); ++a) assignment[a] = bestOf(areas[a], nearness);
   return assignment;
 }
 
 std::int64_t totalError(const std::vector<AreaColours>& areas, const std::vector<int>& assignment,
                         const BackgroundPalettes& palettes, const ColourMatch& match) {
+  const std::array<Nearness, kPalettes> nearness = nearnessTo(palettes, match);
   std::int64_t error = 0;
   for (std::size_t a = 0; a < areas.size(); ++a) {
-    error += areaError(areas[a], palettes[assignment[a]], match);
+    error += countsError(areas[a].counts, nearness[assignment[a]]);
   }
   return error;
 }
@@ -233,22 +281,23 @@ BackgroundPalettes seedPalettes(const std::vector<AreaColours>& areas, std::uint
   }
   for (int k = 0; k < kPalettes; ++k) {
     if (seeded[k]) continue;
+    const std::array<Nearness, kPalettes> nearness = nearnessTo(palettes, match);
     std::int64_t worst = -1;
     std::size_t worstArea = 0;
     for (std::size_t a = 0; a < areas.size(); ++a) {
       std::int64_t error = std::numeric_limits<std::int64_t>::max();
       for (int j = 0; j < kPalettes; ++j) {
-        if (seeded[j]) error = std::min(error, areaError(areas[a], palettes[j], match));
+        if (seeded[j]) error = std::min(error, countsError(areas[a].counts, nearness[j]));
       }
       if (error == std::numeric_limits<std::int64_t>::max())
-        error = areaError(areas[a], palettes[k], match);
+        error = countsError(areas[a].counts, nearness[k]);
       if (error > worst) {
         worst = error;
         worstArea = a;
       }
     }
     palettes[k] =
-        areas.empty() ? palettes[k] : refitPalette(histogramOf(areas[worstArea]), backdrop, match);
+        areas.empty() ? palettes[k] : refitPalette(areas[worstArea].counts, backdrop, match);
     seeded[k] = true;
   }
   return palettes;
@@ -276,21 +325,13 @@ BackgroundPalettes refinedFit(const std::vector<AreaColours>& areas, std::uint8_
 
 std::int64_t areaError(const AreaColours& area, const std::array<std::uint8_t, 4>& palette,
                        const ColourMatch& match) {
-  return countsError(area.counts, palette, match);
+  return countsError(area.counts, nearnessTo(palette, match));
 }
 
 int bestPalette(const AreaColours& area, const BackgroundPalettes& palettes,
                 const ColourMatch& match) {
   if (area.pinnedPalette >= 0) return area.pinnedPalette & 3;
-  int best = 0;
-  std::int64_t bestError = std::numeric_limits<std::int64_t>::max();
-  for (int k = 0; k < kPalettes; ++k) {
-    if (const std::int64_t error = areaError(area, palettes[k], match); error < bestError) {
-      bestError = error;
-      best = k;
-    }
-  }
-  return best;
+  return bestOf(area, nearnessTo(palettes, match));
 }
 
 BackgroundPalettes fitPalettes(const std::vector<AreaColours>& areas, const ColourMatch& match) {

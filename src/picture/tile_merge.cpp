@@ -1,9 +1,12 @@
 #include "picture/tile_merge.h"
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <queue>
 #include <utility>
+
+#include "picture/tile_distances.h"
 
 namespace pelmora {
 namespace {
@@ -13,14 +16,16 @@ constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
 // Whether each candidate is still there to merge into: one byte each, read in the inner loops.
 using AliveFlags = std::vector<std::uint8_t>;
 
-// The nearest-tile search counts differing pixels with a population count. Where the compiler
-// can build for x86-64 machines both with and without the instruction for it, the search is
-// built twice and the loader picks the one this machine runs; elsewhere it is built once.
-#if defined(__x86_64__) && defined(__GNUC__) && defined(__ELF__)
-#define PELMORA_POPCOUNT_VERSIONS __attribute__((target_clones("popcnt", "default")))
-#else
-#define PELMORA_POPCOUNT_VERSIONS
-#endif
+TilePlanes planesOf(const std::vector<MergeCandidate>& candidates) {
+  TilePlanes planes;
+  planes.low.reserve(candidates.size());
+  planes.high.reserve(candidates.size());
+  for (const MergeCandidate& candidate : candidates) {
+    planes.low.push_back(candidate.drawing.low);
+    planes.high.push_back(candidate.drawing.high);
+  }
+  return planes;
+}
 
 struct Nearest {
   std::size_t index = kNone;
@@ -28,39 +33,38 @@ struct Nearest {
 };
 
 // The first living candidate other than `self` at the least distance among those from `begin`
-// to `end`; the scan stops at the first one at distance `enough` (one known to be the least).
-// The distance is counted for every candidate and compared first, as the test that is rarely
-// true, which keeps the loop short.
-PELMORA_POPCOUNT_VERSIONS
-Nearest scanNearest(const std::vector<MergeCandidate>& candidates, const AliveFlags& alive,
-                    std::size_t self, std::size_t begin, std::size_t end, int enough) {
-  const PackedTile tile = candidates[self].drawing;
+// to `end`, a block at a time; the scan stops at a block whose least distance is `enough` (one
+// known to be the least there is).
+Nearest scanNearest(const TilePlanes& drawings, const AliveFlags& alive, std::size_t self,
+                    std::size_t begin, std::size_t end, int enough) {
+  const PackedTile tile = drawings[self];
   Nearest nearest;
-  for (std::size_t j = begin; j < end; ++j) {
-    const int d = tileDistance(tile, candidates[j].drawing);
-    if (d < nearest.distance && alive[j] != 0 && j != self) {
-      nearest = {j, d};
-      if (d == enough) break;
+  for (std::size_t at = begin; at < end; at += kDistanceBlock) {
+    const std::size_t count = std::min(kDistanceBlock, end - at);
+    const std::size_t skip = self >= at && self < at + count ? self - at : kNone;
+    const LeastDistance least = leastDistance(drawings, alive.data(), tile, at, count, skip);
+    if (least.distance >= 0 && least.distance < nearest.distance) {
+      nearest = {at + least.offset, least.distance};
+      if (least.distance == enough) return nearest;
     }
   }
   return nearest;
 }
 
-Nearest findNearest(const std::vector<MergeCandidate>& candidates, const AliveFlags& alive,
-                    std::size_t self) {
-  return scanNearest(candidates, alive, self, 0, candidates.size(), -1);
+Nearest findNearest(const TilePlanes& drawings, const AliveFlags& alive, std::size_t self) {
+  return scanNearest(drawings, alive, self, 0, drawings.size(), -1);
 }
 
 // The nearest living candidate of `self` once its nearest, `gone`, has been merged away. None
 // is nearer than `gone` was, and none before `gone` was as near (the first of equals is taken),
 // so the first one after `gone` at that distance is the answer when there is one; otherwise the
 // rest of the list is searched too.
-Nearest findNextNearest(const std::vector<MergeCandidate>& candidates, const AliveFlags& alive,
-                        std::size_t self, const Nearest& gone) {
+Nearest findNextNearest(const TilePlanes& drawings, const AliveFlags& alive, std::size_t self,
+                        const Nearest& gone) {
   const Nearest after =
-      scanNearest(candidates, alive, self, gone.index + 1, candidates.size(), gone.distance);
+      scanNearest(drawings, alive, self, gone.index + 1, drawings.size(), gone.distance);
   if (after.distance == gone.distance) return after;
-  const Nearest before = scanNearest(candidates, alive, self, 0, gone.index, -1);
+  const Nearest before = scanNearest(drawings, alive, self, 0, gone.index, -1);
   return before.distance <= after.distance ? before : after;
 }
 
@@ -101,6 +105,29 @@ class MergeQueue {
   std::priority_queue<Entry, std::vector<Entry>, std::greater<>> queue_;
 };
 
+// For each candidate, the new candidates whose nearest it is, as linked lists in two arrays:
+// when a candidate is merged away, only the candidates on its list need a new nearest. A
+// candidate is on one list at a time, the list of its current nearest, which changes only when
+// that nearest is merged away.
+class PointingLists {
+ public:
+  explicit PointingLists(std::size_t count) : first_(count, kNone), next_(count, kNone) {}
+
+  void add(std::size_t pointer, std::size_t target) {
+    if (target == kNone) return;
+    next_[pointer] = first_[target];
+    first_[target] = pointer;
+  }
+
+  // Empties the list of `target`, returning its first entry; next() walks on.
+  std::size_t take(std::size_t target) { return std::exchange(first_[target], kNone); }
+  std::size_t next(std::size_t pointer) const { return next_[pointer]; }
+
+ private:
+  std::vector<std::size_t> first_;
+  std::vector<std::size_t> next_;
+};
+
 std::size_t finalCandidate(const std::vector<std::size_t>& into, std::size_t i) {
   while (into[i] != i) i = into[i];
   return i;
@@ -114,12 +141,15 @@ std::vector<std::size_t> mergeNearestTiles(std::vector<MergeCandidate> candidate
   std::vector<std::size_t> into(count);
   AliveFlags alive(count, 1);
   std::vector<Nearest> nearest(count);
+  const TilePlanes drawings = planesOf(candidates);
+  PointingLists pointing(count);
   std::size_t newTiles = 0;
   for (std::size_t i = 0; i < count; ++i) {
     into[i] = i;
     if (!candidates[i].isNew) continue;
     ++newTiles;
-    nearest[i] = findNearest(candidates, alive, i);
+    nearest[i] = findNearest(drawings, alive, i);
+    pointing.add(i, nearest[i].index);
   }
   MergeQueue queue(candidates, alive, nearest);
   for (std::size_t i = 0; i < count; ++i) queue.offer(i);
@@ -134,11 +164,14 @@ std::vector<std::size_t> mergeNearestTiles(std::vector<MergeCandidate> candidate
     into[from] = to;
     --newTiles;
     ++merges;
-    for (std::size_t i = 0; i < count; ++i) {
-      if (alive[i] && candidates[i].isNew && nearest[i].index == from) {
-        nearest[i] = findNextNearest(candidates, alive, i, nearest[i]);
-        queue.offer(i);
-      }
+    // Each new nearest depends only on which candidates are alive, so the order in which the
+    // candidates that pointed at `from` are given theirs does not matter.
+    for (std::size_t i = pointing.take(from), next = kNone; i != kNone; i = next) {
+      next = pointing.next(i);
+      if (alive[i] == 0) continue;
+      nearest[i] = findNextNearest(drawings, alive, i, nearest[i]);
+      pointing.add(i, nearest[i].index);
+      queue.offer(i);
     }
   }
   for (std::size_t i = 0; i < count; ++i) into[i] = finalCandidate(into, i);
