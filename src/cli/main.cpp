@@ -1,9 +1,12 @@
 // pelmora-cli: the editor's Open, Save, views and files on the command line, on the same core.
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <iostream>
+#include <string_view>
+#include <vector>
 
 #include "cli/cli_command.h"
 
@@ -15,15 +18,39 @@ namespace {
 
 using pelmora::cli::Command;
 
+struct CommandEntry {
+  std::string_view name;  // as the command's own file names it
+  Command (*add)(CLI::App&);
+};
+
 // Every command, in the order --help lists them: one line each.
 constexpr std::array kCommands = {
-    &pelmora::cli::addInfoCommand,  &pelmora::cli::addRenderCommand,
-    &pelmora::cli::addResaveCommand, &pelmora::cli::addMakeDemoCommand,
-    &pelmora::cli::addNamCommand,   &pelmora::cli::addPalCommand,
-    &pelmora::cli::addApplyCommand, &pelmora::cli::addPatchCommand,
-    &pelmora::cli::addChrCommand,   &pelmora::cli::addImportPngCommand,
-    &pelmora::cli::addDiffCommand,
+    CommandEntry{"info", &pelmora::cli::addInfoCommand},
+    CommandEntry{"render", &pelmora::cli::addRenderCommand},
+    CommandEntry{"resave", &pelmora::cli::addResaveCommand},
+    CommandEntry{"make-demo", &pelmora::cli::addMakeDemoCommand},
+    CommandEntry{"nam", &pelmora::cli::addNamCommand},
+    CommandEntry{"pal", &pelmora::cli::addPalCommand},
+    CommandEntry{"apply", &pelmora::cli::addApplyCommand},
+    CommandEntry{"patch", &pelmora::cli::addPatchCommand},
+    CommandEntry{"chr", &pelmora::cli::addChrCommand},
+    CommandEntry{"import-png", &pelmora::cli::addImportPngCommand},
+    CommandEntry{"diff", &pelmora::cli::addDiffCommand},
 };
+
+// The commands a run sets up: only the one it names first, as setting up all of them is a
+// tenth of a short command's time; every one when the first word names none (help, the
+// version, a mistyped name), so that help and usage messages list them all.
+std::vector<Command> addCommands(CLI::App& program, int argc, char** argv) {
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  const bool named = std::any_of(kCommands.begin(), kCommands.end(),
+                                 [&](const CommandEntry& entry) { return entry.name == first; });
+  std::vector<Command> commands;
+  for (const CommandEntry& entry : kCommands) {
+    if (!named || entry.name == first) commands.push_back(entry.add(program));
+  }
+  return commands;
+}
 
 constexpr const char* kExitCodes =
     "Exit codes: 0 success, 1 an input file could not be loaded, 2 usage error,\n"
@@ -52,8 +79,7 @@ int main(int argc, char** argv) {
   program.set_version_flag("--version", "pelmora-cli " PELMORA_VERSION);
   program.require_subcommand(1);
   program.footer(kExitCodes);
-  std::vector<Command> commands;
-  for (const auto add : kCommands) commands.push_back(add(program));
+  const std::vector<Command> commands = addCommands(program, argc, argv);
   try {
     program.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
