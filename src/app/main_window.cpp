@@ -147,13 +147,27 @@ void MainWindow::connectActions() {
 // The Tile Editor dock, hidden until View > Tile Editor shows it. Shown docked, the window
 // grows by what the dock takes from the views, once the dock has been laid out, rather than
 // squeezing the views into scrolling.
+// The tile editor dock is built the first time it is shown: most sessions never open it, and
+// building it would be a noticeable part of the start-up. The menu's action stands for it
+// until then and follows the dock's visibility after.
 void MainWindow::buildDocks() {
+  auto* toggle = new QAction(this);
+  toggle->setCheckable(true);
+  actions_->adopt(toggle, "actionTileEditor", QT_TRANSLATE_NOOP("Actions", "&Tile Editor"));
+  actions_->addToPlaceholder("@docks", toggle);
+  connect(toggle, &QAction::triggered, this, [this](bool checked) {
+    QAction* dockToggle = buildTileEditor()->toggleViewAction();
+    if (dockToggle->isChecked() != checked) dockToggle->trigger();
+  });
+}
+
+TileEditor* MainWindow::buildTileEditor() {
+  if (tileEditor_ != nullptr) return tileEditor_;
   tileEditor_ = new TileEditor(*document_, this);
   addDockWidget(Qt::RightDockWidgetArea, tileEditor_);
   tileEditor_->hide();
-  QAction* toggle = actions_->adopt(tileEditor_->toggleViewAction(), "actionTileEditor",
-                                    QT_TRANSLATE_NOOP("Actions", "&Tile Editor"));
-  actions_->addToPlaceholder("@docks", toggle);
+  connect(tileEditor_->toggleViewAction(), &QAction::toggled,
+          actions_->find(QStringLiteral("actionTileEditor")), &QAction::setChecked);
   connect(tileEditor_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
     if (!visible || tileEditor_->isFloating() || !isVisible()) return;
     QTimer::singleShot(0, this, [this] {
@@ -163,6 +177,7 @@ void MainWindow::buildDocks() {
   });
   connect(tileEditor_, &TileEditor::tileEdited, this, &MainWindow::noteTileEdit);
   tileEditor_->refresh();
+  return tileEditor_;
 }
 
 // The readout of what lies under the pointer on the left, transient messages, and the current

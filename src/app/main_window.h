@@ -82,7 +82,8 @@ class MainWindow : public QMainWindow {
   AppSettings& settings() { return settings_; }
   // The palette selector, made on first use; null before.
   PaletteSelector* paletteSelector() const;
-  TileEditor* tileEditor() const { return tileEditor_; }
+  // The tile editor dock, made when it is first shown or asked for.
+  TileEditor* tileEditor() { return buildTileEditor(); }
   const SelectionCommands& selectionCommands() const { return *selection_; }
   // View > Show Changes: what is marked and counted.
   const ChangeMarks& changeMarks() const { return *changes_; }
@@ -109,6 +110,7 @@ class MainWindow : public QMainWindow {
   void buildActions();
   void connectActions();
   void buildDocks();
+  TileEditor* buildTileEditor();
   void buildStatusBar();
   void connectDocument();
   void refreshHistoryActions();

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "memory/fresh_pages.h"
+
 namespace pelmora::app {
 namespace {
 
@@ -77,8 +79,10 @@ void PictureSurface::refreshFixedOverlays() {
 void PictureSurface::drawShownPixels() {
   const int width = surface_.width();
   const int height = surface_.height();
-  if (shown_.size() != QSize(width, height) * zoom_ || shown_.format() != QImage::Format_RGB32)
+  if (shown_.size() != QSize(width, height) * zoom_ || shown_.format() != QImage::Format_RGB32) {
     shown_ = QImage(QSize(width, height) * zoom_, QImage::Format_RGB32);
+    prefaultForWriting(shown_.bits(), static_cast<std::size_t>(shown_.sizeInBytes()));
+  }
   if (shown_.isNull()) return;
   const auto rowBytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(zoom_) * 4;
   for (int y = 0; y < height; ++y) {

@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include "memory/fresh_pages.h"
+
 namespace pelmora {
 
-Surface::Surface(int width, int height)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
-      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
-              static_cast<std::uint32_t>(kBackColour)) {}
+Surface::Surface(int width, int height) : width_(std::max(width, 0)), height_(std::max(height, 0)) {
+  const std::size_t count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+  pixels_.reserve(count);
+  prefaultForWriting(pixels_.data(), count * sizeof(std::uint32_t));
+  pixels_.assign(count, static_cast<std::uint32_t>(kBackColour));
+}
 
 void Surface::clear() {
   std::fill(pixels_.begin(), pixels_.end(), static_cast<std::uint32_t>(kBackColour));
