@@ -507,6 +507,25 @@ File &gt; Open Demo Image opens an example to try.</source>
     </message>
 </context>
 <context>
+    <name>pelmora::app::ImageViewCommands</name>
+    <message>
+        <source>Error loading file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colours from %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master Palette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master palette (*.pal);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>pelmora::app::KeyboardCursor</name>
     <message>
         <source>Arrow keys move by quadrant; Space or Enter sets its palette.</source>
@@ -633,18 +652,6 @@ File &gt; Open Demo Image opens an example to try.</source>
     </message>
     <message>
         <source> (unverified image)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Colours from %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Master Palette</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Master palette (*.pal);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include "app/editor_document.h"
 #include "app/exchange_commands.h"
 #include "app/help_texts.h"
+#include "app/image_view_commands.h"
 #include "app/picture_import_command.h"
 #include "app/palette_editing.h"
 #include "app/program_files.h"
@@ -24,10 +24,12 @@
 #include "app/rom_file_drops.h"
 #include "app/selection_commands.h"
 #include "app/tile_editor.h"
+#include "app/tile_editor_dock.h"
 #include "app/tool_manager.h"
 #include "app/user_dialogs.h"
 #include "app/view_picture_commands.h"
 #include "app/wheel_zoom.h"
+#include "app/window_geometry.h"
 #include "app/window_title.h"
 #include "edit/pointer_readout.h"
 #include "palette/palette_edit.h"
@@ -64,12 +66,21 @@ MainWindow::MainWindow(UserDialogs& dialogs) : dialogs_(dialogs) {
   zoomOnControlWheel(*scrollArea_->viewport(), [this](int steps) { setZoom(zoom_ + steps); });
   auto* pictures = new ViewPictureCommands(*document_, dialogs_, *actions_, *area_, *this);
   connect(pictures, &ViewPictureCommands::message, this, &MainWindow::showStatusMessage);
-  buildDocks();
+  tileEditorDock_ = new TileEditorDock(*document_, *actions_, *this);
+  connect(tileEditorDock_, &TileEditorDock::tileEdited, this, &MainWindow::noteTileEdit);
+  connect(tileEditorDock_, &TileEditorDock::shownDocked, this, [this] {
+    QTimer::singleShot(0, this, [this] {  // the docked editor takes room from the controls
+      const int missing = area_->width() - centralWidget()->width();
+      if (missing > 0) resizeWithinScreen(*this, {width() + missing, height()});
+    });
+  });
   actions_->buildMenus(mainWindowActions());
   connectActions();
   buildStatusBar();
   connectDocument();
-  buildImageView();
+  imageView_ = new ImageViewCommands(*document_, dialogs_, *actions_, *area_, settings_, *this);
+  connect(imageView_, &ImageViewCommands::message, this,
+          [this](const QString& text) { showStatusMessage(text); });
   setGridShown(settings_.gridShown());
   setZoom(settings_.zoom());
 }
@@ -78,7 +89,7 @@ MainWindow::MainWindow(UserDialogs& dialogs) : dialogs_(dialogs) {
 // colour. The controls go next, while the document they show is still there.
 MainWindow::~MainWindow() {
   delete palette_;
-  delete tileEditor_;
+  delete tileEditorDock_->built();
   delete scrollArea_;
 }
 
@@ -147,39 +158,6 @@ void MainWindow::connectActions() {
 // The Tile Editor dock, hidden until View > Tile Editor shows it. Shown docked, the window
 // grows by what the dock takes from the views, once the dock has been laid out, rather than
 // squeezing the views into scrolling.
-// The tile editor dock is built the first time it is shown: most sessions never open it, and
-// building it would be a noticeable part of the start-up. The menu's action stands for it
-// until then and follows the dock's visibility after.
-void MainWindow::buildDocks() {
-  auto* toggle = new QAction(this);
-  toggle->setCheckable(true);
-  actions_->adopt(toggle, "actionTileEditor", QT_TRANSLATE_NOOP("Actions", "&Tile Editor"));
-  actions_->addToPlaceholder("@docks", toggle);
-  connect(toggle, &QAction::triggered, this, [this](bool checked) {
-    QAction* dockToggle = buildTileEditor()->toggleViewAction();
-    if (dockToggle->isChecked() != checked) dockToggle->trigger();
-  });
-}
-
-TileEditor* MainWindow::buildTileEditor() {
-  if (tileEditor_ != nullptr) return tileEditor_;
-  tileEditor_ = new TileEditor(*document_, this);
-  addDockWidget(Qt::RightDockWidgetArea, tileEditor_);
-  tileEditor_->hide();
-  connect(tileEditor_->toggleViewAction(), &QAction::toggled,
-          actions_->find(QStringLiteral("actionTileEditor")), &QAction::setChecked);
-  connect(tileEditor_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (!visible || tileEditor_->isFloating() || !isVisible()) return;
-    QTimer::singleShot(0, this, [this] {
-      const int missing = area_->width() - centralWidget()->width();
-      if (missing > 0) resizeWithinScreen({width() + missing, height()});
-    });
-  });
-  connect(tileEditor_, &TileEditor::tileEdited, this, &MainWindow::noteTileEdit);
-  tileEditor_->refresh();
-  return tileEditor_;
-}
-
 // The readout of what lies under the pointer on the left, transient messages, and the current
 // palette set on the right.
 void MainWindow::buildStatusBar() {
@@ -249,25 +227,26 @@ PaletteSelector* MainWindow::paletteSelector() const { return palette_->selector
 
 bool MainWindow::gridShown() const { return area_->gridShown(); }
 
+// A view mark's action, remembered setting and control area follow one another.
+void MainWindow::showMark(const char* id, bool shown, void (AppSettings::*remember)(bool),
+                          void (ControlArea::*apply)(bool)) {
+  QAction* action = actions_->find(QLatin1String(id));
+  if (action->isChecked() != shown) action->setChecked(shown);  // toggles back here
+  (settings_.*remember)(shown);
+  (area_->*apply)(shown);
+}
+
 void MainWindow::setGridShown(bool shown) {
-  QAction* grid = actions_->find(QStringLiteral("actionGrid"));
-  if (grid->isChecked() != shown) grid->setChecked(shown);  // toggles back here
-  settings_.setGridShown(shown);
-  area_->setGridShown(shown);
+  showMark("actionGrid", shown, &AppSettings::setGridShown, &ControlArea::setGridShown);
 }
 
 void MainWindow::setShadingShown(bool shown) {
-  QAction* shading = actions_->find(QStringLiteral("actionShading"));
-  if (shading->isChecked() != shown) shading->setChecked(shown);  // toggles back here
-  settings_.setShadingShown(shown);
-  area_->setShadingShown(shown);
+  showMark("actionShading", shown, &AppSettings::setShadingShown, &ControlArea::setShadingShown);
 }
 
 void MainWindow::setFreeTilesShown(bool shown) {
-  QAction* freeTiles = actions_->find(QStringLiteral("actionShowFreeTiles"));
-  if (freeTiles->isChecked() != shown) freeTiles->setChecked(shown);
-  settings_.setFreeTilesShown(shown);
-  area_->setFreeTilesShown(shown);
+  showMark("actionShowFreeTiles", shown, &AppSettings::setFreeTilesShown,
+           &ControlArea::setFreeTilesShown);
 }
 
 void MainWindow::setZoom(int zoom) {
@@ -283,28 +262,7 @@ void MainWindow::applyZoom() {
   // The window grows to show the whole area where the screen has room; it may be made
   // smaller again, and the area then scrolls.
   const QSize wanted = area_->size() + frameAroundControls(*this, *scrollArea_);
-  resizeWithinScreen(isVisible() ? size().expandedTo(wanted) : wanted);
-}
-
-// Never larger than the screen's available area (less the frame the window system adds), and
-// moved back onto that area where growing would push it past the right or bottom edge; the
-// control area scrolls inside what is left.
-void MainWindow::resizeWithinScreen(QSize wanted) {
-  const QScreen* shownOn = screen();
-  if (shownOn == nullptr) {
-    resize(wanted);
-    return;
-  }
-  const QRect available = shownOn->availableGeometry();
-  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-  resize(wanted.boundedTo(available.size() - frame));
-  if (!isVisible()) return;
-  QRect outer = frameGeometry();
-  outer.moveRight(std::min(outer.right(), available.right()));
-  outer.moveBottom(std::min(outer.bottom(), available.bottom()));
-  outer.moveLeft(std::max(outer.left(), available.left()));
-  outer.moveTop(std::max(outer.top(), available.top()));
-  if (outer.topLeft() != frameGeometry().topLeft()) move(outer.topLeft());
+  resizeWithinScreen(*this, isVisible() ? size().expandedTo(wanted) : wanted);
 }
 
 void MainWindow::showReadout(const QString& text) { readout_->setFullText(text); }
@@ -330,5 +288,9 @@ void MainWindow::noteTileEdit() {
                        "change with them."),
                     kNoticeMs);
 }
+
+QString MainWindow::changesText() const { return imageView_->changesText(); }
+
+TileEditor* MainWindow::tileEditor() { return tileEditorDock_->editor(); }
 
 }  // namespace pelmora::app

@@ -14,9 +14,9 @@ class QScrollArea;
 namespace pelmora::app {
 
 class ActionRegistry;
-class ChangeMarks;
 class ControlArea;
 class EditorDocument;
+class ImageViewCommands;
 class PaletteEditing;
 class PaletteSelector;
 class PictureImportCommand;
@@ -25,6 +25,7 @@ class ReadoutLabel;
 class RecentFilesMenu;
 class SelectionCommands;
 class TileEditor;
+class TileEditorDock;
 class ToolManager;
 class UserDialogs;
 
@@ -83,16 +84,10 @@ class MainWindow : public QMainWindow {
   // The palette selector, made on first use; null before.
   PaletteSelector* paletteSelector() const;
   // The tile editor dock, made when it is first shown or asked for.
-  TileEditor* tileEditor() { return buildTileEditor(); }
+  TileEditor* tileEditor();
   const SelectionCommands& selectionCommands() const { return *selection_; }
-  // View > Show Changes: what is marked and counted.
-  const ChangeMarks& changeMarks() const { return *changes_; }
-  // The status bar's count of changes while Show Changes is on.
+  // The status bar's count of changes while View > Show Changes is on.
   QString changesText() const;
-  // The master palette: a .pal file's colours (remembered for the next start), or the built-in
-  // ones for an empty path. A file that cannot be read or is too short is refused with its
-  // reason, and the colours stay as they were; whether the file was taken.
-  bool useMasterPaletteFile(const QString& path);
   // The preview of a picture import while it is open; null otherwise.
   PictureImportDialog* pictureImportDialog() const;
   // The folder the Open dialog starts in: the program's own when it holds the demo image,
@@ -101,16 +96,11 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // Holding the backquote key shows the image as opened until it is released.
-  void keyPressEvent(QKeyEvent* event) override;
-  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   // main_window.cpp
   void buildActions();
   void connectActions();
-  void buildDocks();
-  TileEditor* buildTileEditor();
   void buildStatusBar();
   void connectDocument();
   void refreshHistoryActions();
@@ -119,17 +109,13 @@ class MainWindow : public QMainWindow {
   void setGridShown(bool shown);
   void setFreeTilesShown(bool shown);
   void applyZoom();
-  void resizeWithinScreen(QSize wanted);
+  void showMark(const char* id, bool shown, void (AppSettings::*remember)(bool),
+                void (ControlArea::*apply)(bool));
   void showReadout(const QString& text);
   void showRefusal(const QString& text);
   void noteTileEdit();
 
   // main_window_image_view.cpp
-  void buildImageView();
-  void showImageProperties();
-  void chooseMasterPaletteFile();
-  void checkMasterPaletteAction();
-  void refreshChangesLabel();
 
   // main_window_files.cpp
   void openDemoImage();
@@ -161,13 +147,11 @@ class MainWindow : public QMainWindow {
   RecentFilesMenu* recent_ = nullptr;
   QScrollArea* scrollArea_ = nullptr;
   ControlArea* area_ = nullptr;
-  TileEditor* tileEditor_ = nullptr;
+  TileEditorDock* tileEditorDock_ = nullptr;
   PictureImportCommand* pictureImport_ = nullptr;
   ReadoutLabel* readout_ = nullptr;
   QLabel* paletteSetLabel_ = nullptr;
-  QLabel* changesLabel_ = nullptr;
-  ChangeMarks* changes_ = nullptr;
-  bool showingOpened_ = false;  // the backquote key is held
+  ImageViewCommands* imageView_ = nullptr;
   QString openDialogFolder_;
   int zoom_ = 1;
   bool unverifiedImage_ = false;  // opened although it failed the game check

@@ -3,8 +3,10 @@
 // saved (View > Show Changes, and the backquote key held down for the image as opened).
 #include <QAction>
 #include <QFileInfo>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QStatusBar>
 
 #include "app/action_registry.h"
@@ -13,7 +15,7 @@
 #include "app/control_area.h"
 #include "app/editor_document.h"
 #include "app/local_files.h"
-#include "app/main_window.h"
+#include "app/image_view_commands.h"
 #include "app/user_dialogs.h"
 #include "app/window_title.h"
 #include "gfx/master_palette_file.h"
@@ -22,18 +24,27 @@
 
 namespace pelmora::app {
 
-void MainWindow::buildImageView() {
-  changes_ = new ChangeMarks(*document_, this);
-  area_->showChangeMarks(*changes_);
-  changesLabel_ = new QLabel(this);
+ImageViewCommands::ImageViewCommands(EditorDocument& document, UserDialogs& dialogs,
+                                     ActionRegistry& actions, ControlArea& area,
+                                     AppSettings& settings, QMainWindow& window)
+    : QObject(&window),
+      document_(document),
+      dialogs_(dialogs),
+      actions_(actions),
+      settings_(settings),
+      window_(window) {
+  changes_ = new ChangeMarks(document_, this);
+  area.showChangeMarks(*changes_);
+  changesLabel_ = new QLabel(&window_);
   changesLabel_->setObjectName(QStringLiteral("changesCount"));
-  statusBar()->addPermanentWidget(changesLabel_);
+  window_.statusBar()->addPermanentWidget(changesLabel_);
   changesLabel_->hide();
-  connect(changes_, &ChangeMarks::recounted, this, &MainWindow::refreshChangesLabel);
+  window_.installEventFilter(this);
+  connect(changes_, &ChangeMarks::recounted, this, &ImageViewCommands::refreshChangesLabel);
 
-  const auto action = [this](const char* id) { return actions_->find(QLatin1String(id)); };
+  const auto action = [this](const char* id) { return actions_.find(QLatin1String(id)); };
   connect(action("actionImageProperties"), &QAction::triggered, this,
-          &MainWindow::showImageProperties);
+          &ImageViewCommands::showImageProperties);
   connect(action("actionShowChanges"), &QAction::toggled, changes_, &ChangeMarks::setShown);
   connect(action("actionChangesSinceSave"), &QAction::toggled, this, [this](bool sinceSave) {
     changes_->setSince(sinceSave ? ChangesSince::kLastSave : ChangesSince::kOpened);
@@ -41,27 +52,27 @@ void MainWindow::buildImageView() {
   connect(action("actionBuiltInMasterPalette"), &QAction::triggered, this,
           [this] { useMasterPaletteFile(QString()); });
   connect(action("actionMasterPaletteFile"), &QAction::triggered, this,
-          &MainWindow::chooseMasterPaletteFile);
+          &ImageViewCommands::chooseMasterPaletteFile);
   // A remembered file that has gone or changed leaves the built-in colours.
   const QString remembered = settings_.masterPaletteFile();
   if (!remembered.isEmpty()) {
     const Expected<std::vector<std::uint8_t>> content = readFileContent(localPath(remembered));
     const Expected<UserMasterPalette> palette =
         content ? readMasterPaletteFile(*content) : Expected<UserMasterPalette>(content.error());
-    if (palette) document_->setMasterPalette(&palette.value());
+    if (palette) document_.setMasterPalette(&palette.value());
   }
   checkMasterPaletteAction();
 }
 
-void MainWindow::showImageProperties() {
-  if (!document_->loaded()) return;
-  dialogs_.showImageProperties(this, identifyImage(document_->core().rom),
-                               QString::fromStdString(document_->core().path.filename().string()));
+void ImageViewCommands::showImageProperties() {
+  if (!document_.loaded()) return;
+  dialogs_.showImageProperties(&window_, identifyImage(document_.core().rom),
+                               QString::fromStdString(document_.core().path.filename().string()));
 }
 
-bool MainWindow::useMasterPaletteFile(const QString& path) {
+bool ImageViewCommands::useMasterPaletteFile(const QString& path) {
   if (path.isEmpty()) {
-    document_->setMasterPalette(nullptr);
+    document_.setMasterPalette(nullptr);
     settings_.setMasterPaletteFile(QString());
     checkMasterPaletteAction();
     return true;
@@ -70,61 +81,57 @@ bool MainWindow::useMasterPaletteFile(const QString& path) {
   const Expected<UserMasterPalette> palette =
       content ? readMasterPaletteFile(*content) : Expected<UserMasterPalette>(content.error());
   if (!palette) {
-    showFileError(tr("Error loading file!"), palette.error().what);
+    dialogs_.showMessage(&window_, windowTitle(), tr("Error loading file!"),
+                         QString::fromStdString(palette.error().what));
     checkMasterPaletteAction();
     return false;
   }
-  document_->setMasterPalette(&palette.value());
+  document_.setMasterPalette(&palette.value());
   settings_.setMasterPaletteFile(path);
   checkMasterPaletteAction();
-  showStatusMessage(tr("Colours from %1.").arg(QFileInfo(path).fileName()));
+  emit message(tr("Colours from %1.").arg(QFileInfo(path).fileName()));
   return true;
 }
 
-void MainWindow::chooseMasterPaletteFile() {
+void ImageViewCommands::chooseMasterPaletteFile() {
   const std::optional<QString> chosen = dialogs_.chooseOpenFile(
-      this, tr("Master Palette"), folderOf(localPath(settings_.masterPaletteFile())),
+      &window_, tr("Master Palette"), folderOf(localPath(settings_.masterPaletteFile())),
       tr("Master palette (*.pal);;All files (*)"));
   if (!chosen || chosen->isEmpty()) return checkMasterPaletteAction();
   useMasterPaletteFile(*chosen);
 }
 
 // The menu shows which colours are in use, also after a cancelled or refused choice.
-void MainWindow::checkMasterPaletteAction() {
+void ImageViewCommands::checkMasterPaletteAction() {
   const bool fromFile = !settings_.masterPaletteFile().isEmpty();
-  actions_->find(QStringLiteral("actionMasterPaletteFile"))->setChecked(fromFile);
-  actions_->find(QStringLiteral("actionBuiltInMasterPalette"))->setChecked(!fromFile);
+  actions_.find(QStringLiteral("actionMasterPaletteFile"))->setChecked(fromFile);
+  actions_.find(QStringLiteral("actionBuiltInMasterPalette"))->setChecked(!fromFile);
 }
 
-QString MainWindow::changesText() const {
+QString ImageViewCommands::changesText() const {
   return changes_->summary();
 }
 
-void MainWindow::refreshChangesLabel() {
+void ImageViewCommands::refreshChangesLabel() {
   changesLabel_->setText(changes_->summary());
   changesLabel_->setVisible(changes_->shown());
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_QuoteLeft && document_->loaded()) {
-    if (!event->isAutoRepeat() && !showingOpened_) {
-      showingOpened_ = true;
-      document_->preview(changes_->opened());
+bool ImageViewCommands::eventFilter(QObject* watched, QEvent* event) {
+  const bool press = event->type() == QEvent::KeyPress;
+  if (!press && event->type() != QEvent::KeyRelease) return QObject::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() != Qt::Key_QuoteLeft || (press && !document_.loaded()))
+    return QObject::eventFilter(watched, event);
+  if (!key->isAutoRepeat() && showingOpened_ != press) {
+    showingOpened_ = press;
+    if (press) {
+      document_.preview(changes_->opened());
+    } else {
+      document_.announce({});
     }
-    return;
   }
-  QMainWindow::keyPressEvent(event);
-}
-
-void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_QuoteLeft) {
-    if (!event->isAutoRepeat() && showingOpened_) {
-      showingOpened_ = false;
-      document_->announce({});
-    }
-    return;
-  }
-  QMainWindow::keyReleaseEvent(event);
+  return true;
 }
 
 }  // namespace pelmora::app
