@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "memory/fresh_pages.h"
+#include "memory/large_buffers.h"
 
 namespace pelmora::app {
 namespace {
@@ -32,6 +33,29 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
 // with or without an alpha channel.
 std::uint32_t screenColour(std::uint32_t value) {
   return 0xFF000000u | ((value & 0xFFu) << 16) | (value & 0xFF00u) | ((value >> 16) & 0xFFu);
+}
+
+// A picture in memory of the core's large buffers (see takeLargeBuffer), given back when the
+// picture and its last copy are gone.
+QImage largeImage(QSize size) {
+  struct Buffer {
+    void* pixels;
+    std::size_t bytes;
+  };
+  if (size.isEmpty()) return {};
+  const std::size_t bytes =
+      static_cast<std::size_t>(size.width()) * 4 * static_cast<std::size_t>(size.height());
+  auto* buffer = new Buffer{takeLargeBuffer(bytes), bytes};
+  prefaultForWriting(buffer->pixels, bytes);
+  return QImage(
+      static_cast<uchar*>(buffer->pixels), size.width(), size.height(), size.width() * 4,
+      QImage::Format_RGB32,
+      [](void* info) {
+        auto* owned = static_cast<Buffer*>(info);
+        giveBackLargeBuffer(owned->pixels, owned->bytes);
+        delete owned;
+      },
+      buffer);
 }
 
 }  // namespace
@@ -79,10 +103,8 @@ void PictureSurface::refreshFixedOverlays() {
 void PictureSurface::drawShownPixels() {
   const int width = surface_.width();
   const int height = surface_.height();
-  if (shown_.size() != QSize(width, height) * zoom_ || shown_.format() != QImage::Format_RGB32) {
-    shown_ = QImage(QSize(width, height) * zoom_, QImage::Format_RGB32);
-    prefaultForWriting(shown_.bits(), static_cast<std::size_t>(shown_.sizeInBytes()));
-  }
+  if (shown_.size() != QSize(width, height) * zoom_ || shown_.format() != QImage::Format_RGB32)
+    shown_ = largeImage(QSize(width, height) * zoom_);
   if (shown_.isNull()) return;
   const auto rowBytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(zoom_) * 4;
   for (int y = 0; y < height; ++y) {

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "memory/large_buffers.h"
+
 namespace pelmora {
 
 // A colour value: 0x00BBGGRR, red in the low byte. Stored little-endian it is the byte order
@@ -76,7 +78,7 @@ class Surface {
   int width_;
   int height_;
   bool visible_ = true;
-  std::vector<std::uint32_t> pixels_;
+  std::vector<std::uint32_t, LargeBufferAllocator<std::uint32_t>> pixels_;
   Hooks hooks_;
   // Destination rows of a stretched copy, built from the source before anything is written.
   std::vector<std::uint32_t> stretchRows_;
