@@ -90,7 +90,7 @@ void* takeLargeBuffer(std::size_t bytes) {
 #endif
 }
 
-void giveBackLargeBuffer(void* buffer, std::size_t bytes) noexcept {
+void giveBackLargeBuffer(void* buffer, [[maybe_unused]] std::size_t bytes) noexcept {
   if (buffer == nullptr) return;
 #ifdef PELMORA_HEAP_ONLY
   ::operator delete(buffer);
